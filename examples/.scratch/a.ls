@@ -1,0 +1,4 @@
+axiom=F
+gamma=25.7
+steps=5
+F->F[+F]F[-F]F

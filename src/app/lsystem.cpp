@@ -1,0 +1,25 @@
+#include "app/lsystem.h"
+
+namespace lsys {
+
+LSystem::LSystem() {
+  strings[0] = std::make_unique<ModuleString>();
+  strings[1] = std::make_unique<ModuleString>();
+  current = strings[0].get();
+}
+
+void LSystem::setConsiderMode(bool consider) { considerMode = consider; }
+
+void LSystem::setAxiom(std::unique_ptr<ModuleString> axiom) {
+  strings[0] = std::move(axiom);
+  current = strings[0].get();
+}
+
+void LSystem::addRule(std::unique_ptr<Rule> rule) { rules.push_back(std::move(rule)); }
+
+void LSystem::addContextSymbol(char symbol) {
+  contextSymbols.push_back(symbol);
+  listed_[static_cast<unsigned char>(symbol)] = true;
+}
+
+}  // namespace lsys

@@ -1,0 +1,55 @@
+// The record of one run: what the loader read, the generations of the derivation, and the
+// primitives and camera framing that the turtle leaves for the scene writer.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "derivation/module_string.h"
+#include "description/rule.h"
+#include "turtle/cursor_list.h"
+#include "turtle/primitives.h"
+
+namespace lsys {
+
+class LSystem {
+ public:
+  LSystem();
+  LSystem(const LSystem&) = delete;
+  LSystem& operator=(const LSystem&) = delete;
+
+  void setConsiderMode(bool consider);
+  // The string becomes slot 0 of the generations and the current one; the string held there
+  // before is released.
+  void setAxiom(std::unique_ptr<ModuleString> axiom);
+  void addRule(std::unique_ptr<Rule> rule);
+  void addContextSymbol(char symbol);
+  // Whether the symbol stands in contextSymbols.
+  bool isContextSymbol(char symbol) const { return listed_[static_cast<unsigned char>(symbol)]; }
+
+  // Two generation slots: each rewrite pass reads one and builds the other.
+  std::array<std::unique_ptr<ModuleString>, 2> strings;
+  ModuleString* current = nullptr;  // the latest generation, always one of the two slots
+  std::uint8_t activeIndex = 0;     // slot that is the source of the next pass
+  bool considerMode = false;        // false: contextSymbols are ignored; true: only they count
+  float gamma = 45.0f;              // default turning angle in degrees
+  std::int32_t steps = 5;
+  CursorList<Segment> segments;
+  CursorList<Polygon> polygons;
+  float viewDistance = 0.0f;
+  float viewHeight = 0.0f;
+  std::vector<std::unique_ptr<Rule>> rules;
+  std::vector<char> contextSymbols;
+
+  // Working positions of a rewrite pass.
+  const Rule* ruleCursor = nullptr;     // the rule being tried
+  const Module* leftMatch = nullptr;    // where the last left-context search stopped
+  const Module* rightMatch = nullptr;   // where the last right-context search stopped
+
+ private:
+  std::array<bool, 256> listed_{};  // contextSymbols as a look-up table
+};
+
+}  // namespace lsys

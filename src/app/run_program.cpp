@@ -1,0 +1,32 @@
+#include "app/run_program.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/lsystem.h"
+#include "derivation/derive.h"
+#include "description/load_description.h"
+#include "scene/write_pov_file.h"
+#include "turtle/make_poly_liste.h"
+
+namespace lsys {
+
+int RunProgram(int argc, const char* const argv[]) {
+  if (argc < 2) {
+    std::printf("Error: to few arguments\n");
+    return 1;
+  }
+  const std::string descriptionPath = argv[1];
+  const std::string scenePath = argc == 3 ? argv[2] : "quarbel.pov";
+
+  auto lsystem = std::make_unique<LSystem>();
+  lsystem->setConsiderMode(false);
+  if (!LoadDescription(*lsystem, descriptionPath)) return 1;
+  Derive(*lsystem);
+  MakePolyListe(*lsystem);
+  if (!WritePovFile(*lsystem, scenePath)) return 1;
+  return 0;
+}
+
+}  // namespace lsys

@@ -1,0 +1,26 @@
+// Evaluation of a rule's conditions and successor arguments for one application, with the
+// rule's formal parameter names bound by position to the gathered actual values.
+#pragma once
+
+#include <vector>
+
+#include "derivation/module_string.h"
+
+namespace lsys {
+
+class Rule;
+
+// Whether every condition of the rule evaluates to a non-zero value (true without conditions).
+// Every condition is parsed and evaluated, also after one failed; each parse error prints the
+// expression library's message and a line feed, and such a condition has the value 0.
+bool conditionHolds(const Rule& rule, const std::vector<double>& values);
+
+// Builds the rule's successor with every argument expression evaluated and rounded to float,
+// keeps it as the rule's production and returns it. Parse errors print as for conditions; a
+// faulty argument has the value 0.
+const ModuleString& produceSuccessor(Rule& rule, const std::vector<double>& values);
+
+// The same production, appended straight to the target string.
+void appendSuccessor(const Rule& rule, const std::vector<double>& values, ModuleString& target);
+
+}  // namespace lsys

@@ -1,0 +1,66 @@
+// A rule's successor: a sequence of symbols whose parameters are argument expression texts still
+// to be evaluated, with a built-in cursor for walking it.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lsys {
+
+struct TemplateModule {
+  TemplateModule* next = nullptr;
+  TemplateModule* prev = nullptr;
+  char symbol = '\0';
+  std::vector<std::string> expressions;  // kept whole, whatever their length
+};
+
+class TemplateString {
+ public:
+  TemplateString() = default;
+  TemplateString(const TemplateString&) = delete;
+  TemplateString& operator=(const TemplateString&) = delete;
+
+  TemplateModule* first() const { return first_; }
+  TemplateModule* last() const { return last_; }
+  bool empty() const { return first_ == nullptr; }
+  // Whether any module carries an expression.
+  bool hasExpressions() const { return expressionCount_ > 0; }
+
+  void appendModule(char symbol);
+  // Adds the text to the expressions of the last module. An expression with no module before
+  // it has nowhere to go and is dropped.
+  void appendExpression(std::string_view text);
+  void clear();
+
+  // The expression form, e.g. F({x*2},{y})A, without a line end.
+  std::string expressionForm() const;
+  // Writes the expression form to standard output.
+  void print() const;
+
+  // The cursor walk: firstModule; while !modulesDone(): use the symbol, walk the expressions
+  // with firstExpression / nextExpression while !expressionsDone(); then nextModule.
+  char firstModule();
+  char nextModule();
+  bool modulesDone() const { return modulesDone_; }
+  // The current expression text, or none when the module has no (further) expression.
+  const std::string* firstExpression();
+  const std::string* nextExpression();
+  bool expressionsDone() const { return expressionsDone_; }
+
+ private:
+  const std::string* expressionAtCursor();
+
+  std::deque<TemplateModule> modules_;
+  TemplateModule* first_ = nullptr;
+  TemplateModule* last_ = nullptr;
+  std::size_t expressionCount_ = 0;
+
+  TemplateModule* cursor_ = nullptr;
+  std::size_t expressionCursor_ = 0;
+  bool expressionsDone_ = false;
+  bool modulesDone_ = false;
+};
+
+}  // namespace lsys

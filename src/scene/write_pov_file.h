@@ -1,0 +1,17 @@
+// The POV-Ray scene writer.
+#pragma once
+
+#include <string>
+
+namespace lsys {
+
+class LSystem;
+
+// Writes the scene: include header, a light at twice viewDistance, a cone and an end sphere per
+// segment, a closed triangle fan per polygon, and the camera; turtle points (x, y, z) are
+// written as <y, z, -x>. Prints "PovFile saved as %s\n" and returns true when the whole file
+// was written; prints "Can't open file %s\n" or "Can't write file %s\n" and returns false
+// otherwise.
+bool WritePovFile(LSystem& lsystem, const std::string& path);
+
+}  // namespace lsys

@@ -1,0 +1,165 @@
+#include "turtle/make_poly_liste.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+
+#include "app/lsystem.h"
+#include "app/narrowing.h"
+#include "turtle/turtle.h"
+
+namespace lsys {
+namespace {
+
+const double degToRad = 3.141592654 / 180;
+const float defaultWidth = 0.1f;
+
+Vector3f narrowed(const Turtle& turtle) {
+  return {NarrowToFloat(turtle.x()), NarrowToFloat(turtle.y()), NarrowToFloat(turtle.z())};
+}
+
+// The state of one interpretation that is not part of the turtle's saved state.
+class Interpreter {
+ public:
+  explicit Interpreter(LSystem& lsystem) : lsystem_(lsystem) {
+    turtle_.setWidth(defaultWidth);
+    turtle_.resetStartWidth();
+  }
+
+  void interpret(const Module& module);
+  void frameCamera();
+
+ private:
+  void updateRange(double z);
+
+  LSystem& lsystem_;
+  Turtle turtle_;
+  std::uint8_t colourIndex_ = 0;
+  bool polygonMode_ = false;
+  std::shared_ptr<Polygon> currentPolygon_;
+  std::int32_t vertexCount_ = 0;
+  float minZ_ = 0.0f;
+  float maxZ_ = 0.0f;
+};
+
+void Interpreter::updateRange(double z) {
+  if (maxZ_ < z) maxZ_ = NarrowToFloat(z);
+  if (minZ_ > z) minZ_ = NarrowToFloat(z);
+}
+
+void Interpreter::interpret(const Module& module) {
+  const bool hasParameter = !module.parameters.empty();
+  const float p = hasParameter ? module.parameters.front() : 0.0f;
+  const double angle = static_cast<double>(hasParameter ? p : lsystem_.gamma) * degToRad;
+  const double distance = hasParameter ? static_cast<double>(p) : 1.0;
+
+  switch (module.symbol) {
+    case 'F': {
+      updateRange(turtle_.z());
+      auto segment = std::make_shared<Segment>();
+      segment->start = narrowed(turtle_);
+      turtle_.move(distance);
+      segment->end = narrowed(turtle_);
+      segment->endRadius = NarrowToFloat(turtle_.width());
+      segment->startRadius = NarrowToFloat(turtle_.startWidth());
+      lsystem_.segments.append(std::move(segment));
+      turtle_.resetStartWidth();
+      break;
+    }
+    case 'G':
+      updateRange(turtle_.z());
+      turtle_.move(distance);
+      break;
+    case 'f':
+      turtle_.move(distance);
+      if (polygonMode_) {
+        ++vertexCount_;
+        updateRange(turtle_.z());
+        currentPolygon_->addVertex(narrowed(turtle_));
+      }
+      break;
+    case '.':
+      if (polygonMode_) {
+        ++vertexCount_;
+        currentPolygon_->addVertex(narrowed(turtle_));
+      }
+      break;
+    case '+':
+      turtle_.turn(-angle);
+      break;
+    case '-':
+      turtle_.turn(angle);
+      break;
+    case '&':
+      turtle_.pitch(angle);
+      break;
+    case '^':
+      turtle_.pitch(-angle);
+      break;
+    case '\\':
+      turtle_.roll(angle);
+      break;
+    case '/':
+      turtle_.roll(-angle);
+      break;
+    case '|':
+      turtle_.turnAround();
+      break;
+    case '$':
+      turtle_.levelOut();
+      break;
+    case '[':
+      turtle_.push();
+      break;
+    case ']':
+      turtle_.pop();
+      break;
+    case '!':
+      turtle_.resetStartWidth();
+      turtle_.setWidth(hasParameter ? static_cast<double>(p) : static_cast<double>(defaultWidth));
+      break;
+    case '?':
+      // The index is kept to 8 bits: all arithmetic on it is modulo 256.
+      if (hasParameter) {
+        colourIndex_ = static_cast<std::uint8_t>(static_cast<std::uint32_t>(TruncateToInt(p)) - 1u);
+      } else {
+        colourIndex_ = static_cast<std::uint8_t>(colourIndex_ + 1);
+      }
+      break;
+    case '{':
+      // An outline still open is dropped.
+      polygonMode_ = true;
+      currentPolygon_ = std::make_shared<Polygon>(colourIndex_);
+      vertexCount_ = 0;
+      break;
+    case '}':
+      // Only the count decides: a second '}' after a close appends the same polygon again.
+      if (vertexCount_ > 2) {
+        polygonMode_ = false;
+        lsystem_.polygons.append(currentPolygon_);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void Interpreter::frameCamera() {
+  lsystem_.viewDistance = NarrowToFloat(static_cast<double>(maxZ_ - minZ_) * 1.2);
+  lsystem_.viewHeight = lsystem_.viewDistance / 2 + minZ_;
+}
+
+}  // namespace
+
+void MakePolyListe(LSystem& lsystem) {
+  std::printf("MakePolyListe\n");
+  lsystem.segments.makeEmpty();
+  lsystem.polygons.makeEmpty();
+  Interpreter interpreter(lsystem);
+  for (const Module* module = lsystem.current->first(); module != nullptr; module = module->next) {
+    interpreter.interpret(*module);
+  }
+  interpreter.frameCamera();
+}
+
+}  // namespace lsys

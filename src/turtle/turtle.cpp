@@ -1,0 +1,67 @@
+#include "turtle/turtle.h"
+
+#include <cstdio>
+
+namespace lsys {
+
+Turtle::Turtle() { stack_.reserve(kPreallocatedStates); }
+
+void Turtle::move(double distance) {
+  position_.x = position_.x + distance * heading_.x;
+  position_.y = position_.y + distance * heading_.y;
+  position_.z = position_.z + distance * heading_.z;
+}
+
+void Turtle::rotatePair(double angle, const Vector3& axis, Vector3& a, Vector3& b,
+                        bool normalise) {
+  rotationMatrix(angle, axis);
+  const Matrix3& m = currentRotation();
+  a = multiply(m, a);
+  b = multiply(m, b);
+  if (normalise) {
+    normalize(a);
+    normalize(b);
+  }
+}
+
+void Turtle::turn(double angle) { rotatePair(angle, up_, heading_, left_, true); }
+
+void Turtle::pitch(double angle) { rotatePair(angle, left_, heading_, up_, true); }
+
+void Turtle::roll(double angle) { rotatePair(angle, heading_, left_, up_, true); }
+
+void Turtle::turnAround() { rotatePair(3.141592654, up_, heading_, left_, false); }
+
+void Turtle::levelOut() {
+  if (heading_.x == 0.0 && heading_.y == 0.0) return;
+  const Vector3 vertical{0.0, 0.0, 1.0};
+  cross(heading_, vertical, left_);
+  cross(heading_, left_, up_);
+  if (up_.z < 0.0) {
+    up_ = {-up_.x, -up_.y, -up_.z};
+    left_ = {-left_.x, -left_.y, -left_.z};
+  }
+}
+
+void Turtle::push() {
+  stack_.push_back({up_, heading_, left_, position_, width_, startWidth_});
+  ++depth_;
+}
+
+void Turtle::pop() {
+  if (depth_ <= 0) {
+    std::printf("ERROR::STACKUNDERFLOW %i\n", depth_);
+    return;
+  }
+  --depth_;
+  const SavedState& saved = stack_.back();
+  up_ = saved.up;
+  heading_ = saved.heading;
+  left_ = saved.left;
+  position_ = saved.position;
+  width_ = saved.width;
+  startWidth_ = saved.startWidth;
+  stack_.pop_back();
+}
+
+}  // namespace lsys

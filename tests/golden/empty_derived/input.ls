@@ -1,0 +1,3 @@
+axiom=A
+steps=2
+A->

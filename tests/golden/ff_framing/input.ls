@@ -1,0 +1,2 @@
+axiom=FF
+steps=0

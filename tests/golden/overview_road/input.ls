@@ -1,0 +1,4 @@
+axiom=F
+gamma=30
+steps=1
+F->F[+F]F
