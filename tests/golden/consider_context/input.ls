@@ -1,0 +1,4 @@
+consider=AB
+axiom=A+BB
+steps=1
+A<B->F

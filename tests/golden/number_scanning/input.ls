@@ -1,0 +1,2 @@
+steps= 1
+axiom=F(.5)G(2.5)

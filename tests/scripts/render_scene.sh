@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Grows a description into a scene and renders it with POV-Ray at a small size; fails when the
+# program fails or POV-Ray reports a parse error. Usage: render_scene.sh BINARY DESCRIPTION
+set -u
+binary=$1
+description=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+if ! "$binary" "$description" "$scratch/scene.pov" >"$scratch/stdout"; then
+  echo "the program failed on $description"
+  tail -n 5 "$scratch/stdout"
+  exit 1
+fi
+if ! povray -D +W80 +H60 +I"$scratch/scene.pov" +O"$scratch/scene.png" +FN >"$scratch/povray.log" 2>&1 ||
+   grep -q "Parse Error" "$scratch/povray.log"; then
+  echo "POV-Ray failed on the scene of $description:"
+  tail -n 20 "$scratch/povray.log"
+  exit 1
+fi
+[ -s "$scratch/scene.png" ] || { echo "POV-Ray wrote no picture"; exit 1; }
