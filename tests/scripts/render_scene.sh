@@ -3,7 +3,7 @@
 # program fails or POV-Ray reports a parse error. Usage: render_scene.sh BINARY DESCRIPTION
 set -u
 binary=$1
-description=$2
+description=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 if ! "$binary" "$description" "$scratch/scene.pov" >"$scratch/stdout"; then

@@ -4,7 +4,7 @@
 # Usage: run_golden.sh BINARY CASE_FOLDER
 set -u
 binary=$1
-case_dir=$2
+case_dir=$(cd "$2" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 cp -R "$case_dir"/. "$scratch"/
