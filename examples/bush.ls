@@ -5,8 +5,7 @@ grows a leaf-bearing segment S below itself, and each leaf L is a small filled p
 outlined with f moves.
 Adapted from the book's notation: the colour change is written ? instead of the book's
 apostrophe; the book's ! makes the branches thinner step by step, while here a bare !
-sets the width back to the default 0.1; the book's leaf stack of polygons is a single
-polygon here. The default width is thin enough for the leaves to show, so no width module
+sets the width back to the default 0.1. The default width is thin enough for the leaves to show, so no width module
 was added and the module counts are those of the book's rules.
 axiom=A
 gamma=22.5
