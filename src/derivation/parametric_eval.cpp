@@ -6,11 +6,31 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "app/narrowing.h"
 #include "description/rule.h"
 
 namespace lsys {
+
+// One expression parsed once: its value on each evaluation, or its error message.
+struct CompiledExpression {
+  FunctionParser parser;
+  bool parsed = false;
+  std::string errorMessage;
+};
+
+// The parses of a rule's expressions, in evaluation order. They are kept only when the rule's
+// names form a variable list the library accepts: then a parse depends on nothing but the text
+// and the names, and a kept parse gives the same values and messages as a fresh one. A rejected
+// list is remembered inside a parser object and changes how later texts parse in it, so such
+// rules are parsed afresh with one parser per call.
+struct CompiledExpressions {
+  bool namesAccepted = false;
+  std::vector<std::unique_ptr<CompiledExpression>> conditions;
+  std::vector<std::unique_ptr<CompiledExpression>> arguments;
+};
+
 namespace {
 
 // The number of variables the expression library can take from the name list: it accepts at
@@ -31,8 +51,8 @@ std::vector<double> boundValues(const Rule& rule, const std::vector<double>& val
 
 // Parses and evaluates one expression with the call's parser. A text that fails to parse
 // prints the library's message and has the value 0.
-double evaluate(FunctionParser& parser, const std::string& text, const Rule& rule,
-                const std::vector<double>& bound) {
+double evaluateAfresh(FunctionParser& parser, const std::string& text, const Rule& rule,
+                      const std::vector<double>& bound) {
   if (parser.Parse(text, rule.parameterNames) >= 0) {
     std::printf("%s\n", parser.ErrorMsg());
     return 0.0;
@@ -40,33 +60,85 @@ double evaluate(FunctionParser& parser, const std::string& text, const Rule& rul
   return parser.Eval(bound.data());
 }
 
+std::unique_ptr<CompiledExpression> compile(const std::string& text, const Rule& rule) {
+  auto compiled = std::make_unique<CompiledExpression>();
+  compiled->parsed = compiled->parser.Parse(text, rule.parameterNames) < 0;
+  if (!compiled->parsed) compiled->errorMessage = compiled->parser.ErrorMsg();
+  return compiled;
+}
+
+double evaluateCompiled(CompiledExpression& expression, const std::vector<double>& bound) {
+  if (!expression.parsed) {
+    std::printf("%s\n", expression.errorMessage.c_str());
+    return 0.0;
+  }
+  return expression.parser.Eval(bound.data());
+}
+
+CompiledExpressions& compiledExpressions(const Rule& rule) {
+  if (rule.compiled == nullptr) {
+    auto compiled = std::make_shared<CompiledExpressions>();
+    FunctionParser probe;
+    compiled->namesAccepted = probe.Parse("0", rule.parameterNames) < 0;
+    if (compiled->namesAccepted) {
+      for (const std::string& condition : rule.conditions) {
+        compiled->conditions.push_back(compile(condition, rule));
+      }
+      for (const TemplateModule* module = rule.successor.first(); module != nullptr;
+           module = module->next) {
+        for (const std::string& argument : module->expressions) {
+          compiled->arguments.push_back(compile(argument, rule));
+        }
+      }
+    }
+    rule.compiled = std::move(compiled);
+  }
+  return *rule.compiled;
+}
+
 }  // namespace
 
 bool conditionHolds(const Rule& rule, const std::vector<double>& values) {
   if (rule.conditions.empty()) return true;
-  // One parser per call: the library remembers a rejected variable list inside one object, and
-  // that memory decides which later parses of the same call fail.
-  FunctionParser parser;
   const std::vector<double> bound = boundValues(rule, values);
+  CompiledExpressions& compiled = compiledExpressions(rule);
   bool holds = true;
+  if (compiled.namesAccepted) {
+    for (const auto& condition : compiled.conditions) {
+      if (evaluateCompiled(*condition, bound) == 0.0) holds = false;
+    }
+    return holds;
+  }
+  // One parser for the whole call: every condition is parsed and evaluated, also after one
+  // failed.
+  FunctionParser parser;
   for (const std::string& condition : rule.conditions) {
-    if (evaluate(parser, condition, rule, bound) == 0.0) holds = false;
+    if (evaluateAfresh(parser, condition, rule, bound) == 0.0) holds = false;
   }
   return holds;
 }
 
 void appendSuccessor(const Rule& rule, const std::vector<double>& values, ModuleString& target) {
-  std::optional<FunctionParser> parser;
-  std::vector<double> bound;
-  if (rule.successor.hasExpressions()) {
-    parser.emplace();
-    bound = boundValues(rule, values);
+  if (!rule.successor.hasExpressions()) {
+    for (const TemplateModule* module = rule.successor.first(); module != nullptr;
+         module = module->next) {
+      target.appendModule(module->symbol);
+    }
+    return;
   }
+  const std::vector<double> bound = boundValues(rule, values);
+  CompiledExpressions& compiled = compiledExpressions(rule);
+  std::optional<FunctionParser> parser;
+  if (!compiled.namesAccepted) parser.emplace();
+  std::size_t argument = 0;
   for (const TemplateModule* module = rule.successor.first(); module != nullptr;
        module = module->next) {
     target.appendModule(module->symbol);
     for (const std::string& expression : module->expressions) {
-      target.appendParameter(NarrowToFloat(evaluate(*parser, expression, rule, bound)));
+      const double value = compiled.namesAccepted
+                               ? evaluateCompiled(*compiled.arguments[argument++], bound)
+                               : evaluateAfresh(*parser, expression, rule, bound);
+      target.appendParameter(NarrowToFloat(value));
     }
   }
 }

@@ -12,6 +12,8 @@
 
 namespace lsys {
 
+struct CompiledExpressions;  // kept parses of the rule's expressions, owned by the evaluator
+
 class Rule {
  public:
   Rule() = default;
@@ -40,6 +42,9 @@ class Rule {
   char predecessor = '\0';
   int leftContextPos = 0;   // column of '<'; 0 means no left context
   int rightContextPos = 0;  // column of '>'; 0 means no right context
+
+  // Filled by the first evaluation of the rule's expressions.
+  mutable std::shared_ptr<CompiledExpressions> compiled;
 };
 
 }  // namespace lsys
