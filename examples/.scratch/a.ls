@@ -1,4 +1,0 @@
-axiom=F
-gamma=25.7
-steps=5
-F->F[+F]F[-F]F

@@ -1,4 +1,0 @@
-axiom=F
-gamma=20
-steps=5
-F->F[+F]F[-F][F]

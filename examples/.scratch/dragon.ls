@@ -1,5 +1,0 @@
-axiom=FX
-gamma=90
-steps=12
-X->X+YF+
-Y->-FX-Y

@@ -1,4 +1,0 @@
-axiom=F--F--F
-gamma=60
-steps=4
-F->F+F--F+F
