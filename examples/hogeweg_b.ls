@@ -2,7 +2,7 @@ Context-sensitive plant b of Hogeweg and Hesper: a branching structure that grow
 signals passed along its axes. The digits 0 and 1 are the cell states and draw nothing.
 Source: The Algorithmic Beauty of Plants (Prusinkiewicz and Lindenmayer, 1990), Fig. 1.31 b,
 after P. Hogeweg and B. Hesper (1974).
-Every rule looks at the nearest 0 or 1 on both sides: the ignore line below makes the
+Every digit rule looks at the nearest digit on both sides: the ignore line below makes the
 context search skip the turning symbols and the F segments. The rules for the two turning
 symbols swap them, so every branch flips its side in each step.
 Adapted: the axiom starts with the width module !(0.5), so the segments are drawn with
