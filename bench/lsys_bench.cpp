@@ -67,29 +67,25 @@ void RewritePlant(benchmark::State& state) {
 }
 BENCHMARK(RewritePlant);
 
-void RewriteContextSensitive(benchmark::State& state) {
-  auto lsystem = makeSystem("F1F1F1", kHogewegRules, 24, "+-F");
+// Rewrites the current generation again and again, keeping it as the source.
+void rewriteRepeatedly(benchmark::State& state, LSystem& lsystem) {
   for (auto _ : state) {
     ModuleString target;
-    for (const Module* m = lsystem->current->first(); m != nullptr; m = m->next) {
-      rewriteModule(*lsystem, *m, target);
+    for (const Module* m = lsystem.current->first(); m != nullptr; m = m->next) {
+      rewriteModule(lsystem, *m, target);
     }
     benchmark::DoNotOptimize(target.last());
   }
-  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(lsystem->current->size()));
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(lsystem.current->size()));
+}
+
+void RewriteContextSensitive(benchmark::State& state) {
+  rewriteRepeatedly(state, *makeSystem("F1F1F1", kHogewegRules, 24, "+-F"));
 }
 BENCHMARK(RewriteContextSensitive);
 
 void RewriteParametric(benchmark::State& state) {
-  auto lsystem = makeSystem("A(1,10)", kTreeRules, 12);
-  for (auto _ : state) {
-    ModuleString target;
-    for (const Module* m = lsystem->current->first(); m != nullptr; m = m->next) {
-      rewriteModule(*lsystem, *m, target);
-    }
-    benchmark::DoNotOptimize(target.last());
-  }
-  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(lsystem->current->size()));
+  rewriteRepeatedly(state, *makeSystem("A(1,10)", kTreeRules, 12));
 }
 BENCHMARK(RewriteParametric);
 

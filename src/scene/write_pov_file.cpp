@@ -29,6 +29,13 @@ class SceneOutput {
     text(">");
   }
 
+  // A point followed by ",radius".
+  void pointAndRadius(const Vector3f& p, float radius) {
+    point(p);
+    text(",");
+    number(radius);
+  }
+
   void flushIfLarge() {
     if (buffer_.size() >= (1u << 16)) flush();
   }
@@ -50,18 +57,12 @@ class SceneOutput {
 
 void writeSegment(SceneOutput& out, const Segment& segment) {
   out.text("cone {\n");
-  out.point(segment.start);
-  out.text(",");
-  out.number(segment.startRadius);
+  out.pointAndRadius(segment.start, segment.startRadius);
   out.text("\n");
-  out.point(segment.end);
-  out.text(",");
-  out.number(segment.endRadius);
+  out.pointAndRadius(segment.end, segment.endRadius);
   out.text("\npigment {color red 1 green 1 blue 1}\n}\n");
   out.text("sphere {\n");
-  out.point(segment.end);
-  out.text(",");
-  out.number(segment.endRadius);
+  out.pointAndRadius(segment.end, segment.endRadius);
   out.text("\npigment {color red 1 green 1 blue 1}\n}\n");
 }
 
