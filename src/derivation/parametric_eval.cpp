@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/narrowing.h"
+#include "derivation/expression_parse.h"
 #include "description/rule.h"
 
 namespace lsys {
@@ -53,7 +54,7 @@ std::vector<double> boundValues(const Rule& rule, const std::vector<double>& val
 // prints the library's message and has the value 0.
 double evaluateAfresh(FunctionParser& parser, const std::string& text, const Rule& rule,
                       const std::vector<double>& bound) {
-  if (parser.Parse(text, rule.parameterNames) >= 0) {
+  if (ParseExpression(parser, text, rule.parameterNames) >= 0) {
     std::printf("%s\n", parser.ErrorMsg());
     return 0.0;
   }
@@ -62,7 +63,7 @@ double evaluateAfresh(FunctionParser& parser, const std::string& text, const Rul
 
 std::unique_ptr<CompiledExpression> compile(const std::string& text, const Rule& rule) {
   auto compiled = std::make_unique<CompiledExpression>();
-  compiled->parsed = compiled->parser.Parse(text, rule.parameterNames) < 0;
+  compiled->parsed = ParseExpression(compiled->parser, text, rule.parameterNames) < 0;
   if (!compiled->parsed) compiled->errorMessage = compiled->parser.ErrorMsg();
   return compiled;
 }
