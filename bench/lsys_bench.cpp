@@ -17,8 +17,8 @@
 namespace lsys {
 namespace {
 
-std::unique_ptr<LSystem> makeSystem(const std::string& axiom, const char* const rules[],
-                                    int steps, const std::string& ignore = "") {
+std::unique_ptr<LSystem> makeSystem(const std::string& axiom, const char* const rules[], int steps,
+                                    const std::string& ignore = "") {
   auto lsystem = std::make_unique<LSystem>();
   auto modules = std::make_unique<ModuleString>();
   modules->parseModules("axiom=" + axiom + "\n");
@@ -35,12 +35,12 @@ std::unique_ptr<LSystem> makeSystem(const std::string& axiom, const char* const 
 
 const char* const kPlantRules[] = {"F->F[+F]F[-F]F", nullptr};
 const char* const kHogewegRules[] = {
-    "0<0>0->0", "0<0>1->1[+F1F1]", "0<1>0->1",   "0<1>1->1", "1<0>0->0",
-    "1<0>1->1F1", "1<1>0->0",      "1<1>1->0",   "+->-",     "-->+", nullptr};
-const char* const kTreeRules[] = {
-    "A(l,w)->!(w)F(l)[&(45)B(l*0.6,w*0.707)]/(137.5)A(l*0.9,w*0.707)",
-    "B(l,w)->!(w)F(l)[-(45)$C(l*0.6,w*0.707)]C(l*0.9,w*0.707)",
-    "C(l,w)->!(w)F(l)[+(45)$B(l*0.6,w*0.707)]B(l*0.9,w*0.707)", nullptr};
+    "0<0>0->0", "0<0>1->1[+F1F1]", "0<1>0->1", "0<1>1->1", "1<0>0->0", "1<0>1->1F1",
+    "1<1>0->0", "1<1>1->0",        "+->-",     "-->+",     nullptr};
+const char* const kTreeRules[] = {"A(l,w)->!(w)F(l)[&(45)B(l*0.6,w*0.707)]/(137.5)A(l*0.9,w*0.707)",
+                                  "B(l,w)->!(w)F(l)[-(45)$C(l*0.6,w*0.707)]C(l*0.9,w*0.707)",
+                                  "C(l,w)->!(w)F(l)[+(45)$B(l*0.6,w*0.707)]B(l*0.9,w*0.707)",
+                                  nullptr};
 
 // Plant a of six steps: 39,061 modules.
 void WalkString(benchmark::State& state) {

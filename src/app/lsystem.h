@@ -44,9 +44,9 @@ class LSystem {
   std::vector<char> contextSymbols;
 
   // Working positions of a rewrite pass.
-  const Rule* ruleCursor = nullptr;     // the rule being tried
-  const Module* leftMatch = nullptr;    // where the last left-context search stopped
-  const Module* rightMatch = nullptr;   // where the last right-context search stopped
+  const Rule* ruleCursor = nullptr;    // the rule being tried
+  const Module* leftMatch = nullptr;   // where the last left-context search stopped
+  const Module* rightMatch = nullptr;  // where the last right-context search stopped
 
  private:
   std::array<bool, 256> listed_{};  // contextSymbols as a look-up table

@@ -1,7 +1,7 @@
 #include "derivation/expression_parse.h"
 
-#include <fparser.hh>
 #include <pthread.h>
+#include <fparser.hh>
 
 #include <cstddef>
 

@@ -52,7 +52,7 @@ bool findRightContext(LSystem& lsystem, const Module& module, char symbol) {
   // its branch again, which has already failed, so a frame ends after its '[' is examined.
   struct Frame {
     const Module* bracket;
-    bool searchingBranch;  // false once the search behind the branch has started
+    bool searchingBranch;   // false once the search behind the branch has started
     bool branchMetBracket;  // the branch search reached a nested '[' before failing
   };
   std::vector<Frame> frames;

@@ -6,9 +6,9 @@
 #include "app/console.h"
 #include "app/lsystem.h"
 #include "app/narrowing.h"
+#include "derivation/module_string.h"
 #include "description/rule.h"
 #include "description/scan_number.h"
-#include "derivation/module_string.h"
 
 namespace lsys {
 namespace {

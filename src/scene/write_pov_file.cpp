@@ -41,7 +41,8 @@ class SceneOutput {
   }
 
   void flush() {
-    if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
+    if (!buffer_.empty() &&
+        std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
       failed_ = true;
     }
     buffer_.clear();

@@ -12,8 +12,7 @@ void Turtle::move(double distance) {
   position_.z = position_.z + distance * heading_.z;
 }
 
-void Turtle::rotatePair(double angle, const Vector3& axis, Vector3& a, Vector3& b,
-                        bool normalise) {
+void Turtle::rotatePair(double angle, const Vector3& axis, Vector3& a, Vector3& b, bool normalise) {
   rotationMatrix(angle, axis);
   const Matrix3& m = currentRotation();
   a = multiply(m, a);

@@ -59,8 +59,7 @@ class Turtle {
 
   // Rotates a and b by the angle about the axis (one matrix for both); normalises them when
   // asked.
-  static void rotatePair(double angle, const Vector3& axis, Vector3& a, Vector3& b,
-                         bool normalise);
+  static void rotatePair(double angle, const Vector3& axis, Vector3& a, Vector3& b, bool normalise);
 
   Vector3 position_;
   double width_ = 1.0;

@@ -19,8 +19,7 @@ std::string nested(int depth, const std::string& core) {
 
 TEST(DeepExpression, NestedParenthesesEvaluate) {
   Rule rule;
-  const std::string text =
-      "A(x):(" + nested(200000, "x>1") + ")->F(" + nested(200000, "x*3") + ")";
+  const std::string text = "A(x):(" + nested(200000, "x>1") + ")->F(" + nested(200000, "x*3") + ")";
   CaptureOutput([&] { rule.parse(text); });
   std::string printed;
   printed = CaptureOutput([&] {
