@@ -1,0 +1,223 @@
+#include "scene/write_pov_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "app/lsystem.h"
+#include "support/test_support.h"
+#include "turtle/make_poly_liste.h"
+
+namespace lsys {
+namespace {
+
+using testing_support::CaptureOutput;
+using testing_support::MakeModules;
+
+const std::string kHeader =
+    "#include \"colors.inc\"\n"
+    "#include \"shapes.inc\"\n"
+    "#include \"textures.inc\"\n";
+
+const std::string kWhite = "pigment {color red 1 green 1 blue 1}\n}\n";
+const std::string kGreen = "pigment { color red 0.000000 green 0.957031 blue 0.000000}\n}\n";
+
+const std::string kEmptyScene = kHeader +
+                                "light_source { <0.000000, 0.000000, 0.000000> color White}\n\n"
+                                "camera {location  <1, 0.000000, 0.000000>\n"
+                                "look_at   <0, 0.000000,  0>\n"
+                                "}\n";
+
+// The unit square (0,0,0) (1,0,0) (1,1,0) (0,1,0) around its centre (0.5,0.5,0): the fan starts
+// with the last corner.
+const std::string kSquareFan =
+    "triangle {\n<1.000000,0.000000,-0.000000>,<0.500000,0.000000,-0.500000>,"
+    "<0.000000,0.000000,-0.000000>\n" +
+    kGreen +
+    "triangle {\n<0.000000,0.000000,-0.000000>,<0.500000,0.000000,-0.500000>,"
+    "<0.000000,0.000000,-1.000000>\n" +
+    kGreen +
+    "triangle {\n<0.000000,0.000000,-1.000000>,<0.500000,0.000000,-0.500000>,"
+    "<1.000000,0.000000,-1.000000>\n" +
+    kGreen +
+    "triangle {\n<1.000000,0.000000,-1.000000>,<0.500000,0.000000,-0.500000>,"
+    "<1.000000,0.000000,-0.000000>\n" +
+    kGreen;
+
+class WritePovFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (std::filesystem::temp_directory_path() / "write_pov_XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+  // Writes the scene of the LSystem and returns the file's bytes; the console output goes to
+  // printed.
+  std::string Write(LSystem& lsystem, const std::string& path) {
+    printed = CaptureOutput([&] { written = WritePovFile(lsystem, path); });
+    return Read(path);
+  }
+
+  static std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+
+  std::filesystem::path folder_;
+  std::string printed;
+  bool written = false;
+};
+
+std::shared_ptr<Polygon> Square() {
+  auto square = std::make_shared<Polygon>(std::uint8_t{9});
+  square->addVertex({0, 0, 0});
+  square->addVertex({1, 0, 0});
+  square->addVertex({1, 1, 0});
+  square->addVertex({0, 1, 0});
+  return square;
+}
+
+TEST_F(WritePovFileTest, AnEmptySceneHasHeaderLightAndCamera) {
+  LSystem lsystem;
+  const std::string path = PathOf("empty.pov");
+  EXPECT_EQ(Write(lsystem, path), kEmptyScene);
+  EXPECT_TRUE(written);
+  EXPECT_EQ(printed, "PovFile saved as " + path + "\n");
+}
+
+TEST_F(WritePovFileTest, TwoStepsUpGiveTwoConesWithSpheres) {
+  LSystem lsystem;
+  lsystem.setAxiom(MakeModules("FF"));
+  CaptureOutput([&] { MakePolyListe(lsystem); });
+  // x = 0 is written negated, as -0.000000.
+  const std::string expected =
+      kHeader +
+      "light_source { <2.400000, 2.400000, 2.400000> color White}\n\n"
+      "cone {\n<0.000000,0.000000,-0.000000>,0.100000\n<0.000000,1.000000,-0.000000>,0.100000\n" +
+      kWhite + "sphere {\n<0.000000,1.000000,-0.000000>,0.100000\n" + kWhite +
+      "cone {\n<0.000000,1.000000,-0.000000>,0.100000\n<0.000000,2.000000,-0.000000>,0.100000\n" +
+      kWhite + "sphere {\n<0.000000,2.000000,-0.000000>,0.100000\n" + kWhite +
+      "camera {location  <1, 0.600000, 1.200000>\nlook_at   <0, 0.600000,  0>\n}\n";
+  EXPECT_EQ(Write(lsystem, PathOf("ff.pov")), expected);
+  EXPECT_TRUE(written);
+}
+
+TEST_F(WritePovFileTest, PointsAreMappedAndConesRunFromStartRadiusToEndRadius) {
+  LSystem lsystem;
+  lsystem.segments.append(std::make_shared<Segment>(Segment{{1, 2, 3}, {4, 5, 6}, 0.75f, 0.25f}));
+  lsystem.viewDistance = 0.5f;
+  lsystem.viewHeight = 0.125f;
+  const std::string expected =
+      kHeader +
+      "light_source { <1.000000, 1.000000, 1.000000> color White}\n\n"
+      "cone {\n<2.000000,3.000000,-1.000000>,0.250000\n<5.000000,6.000000,-4.000000>,0.750000\n" +
+      kWhite + "sphere {\n<5.000000,6.000000,-4.000000>,0.750000\n" + kWhite +
+      "camera {location  <1, 0.125000, 0.500000>\nlook_at   <0, 0.125000,  0>\n}\n";
+  EXPECT_EQ(Write(lsystem, PathOf("cone.pov")), expected);
+}
+
+TEST_F(WritePovFileTest, APolygonIsAClosedFanAroundItsCentre) {
+  LSystem lsystem;
+  lsystem.polygons.append(Square());
+  EXPECT_EQ(Write(lsystem, PathOf("square.pov")),
+            kHeader + "light_source { <0.000000, 0.000000, 0.000000> color White}\n\n" +
+                kSquareFan +
+                "camera {location  <1, 0.000000, 0.000000>\nlook_at   <0, 0.000000,  0>\n}\n");
+}
+
+TEST_F(WritePovFileTest, TheCentreIsAveragedInFloats) {
+  // 2^24 + 1 + 1 stays 2^24 in float, so the centre's y is 2^24 / 3 = 5592405.5, not 5592406.
+  LSystem lsystem;
+  auto polygon = std::make_shared<Polygon>(std::uint8_t{0});
+  polygon->addVertex({0, 16777216, 0});
+  polygon->addVertex({0, 1, 0});
+  polygon->addVertex({1, 1, 0});
+  lsystem.polygons.append(polygon);
+  const std::string centre = "<5592405.500000,0.000000,-0.333333>";
+  const std::string expected =
+      kHeader + "light_source { <0.000000, 0.000000, 0.000000> color White}\n\n" +
+      "triangle {\n<1.000000,0.000000,-1.000000>," + centre +
+      ",<16777216.000000,0.000000,-0.000000>\n" + kGreen +
+      "triangle {\n<16777216.000000,0.000000,-0.000000>," + centre +
+      ",<1.000000,0.000000,-0.000000>\n" + kGreen + "triangle {\n<1.000000,0.000000,-0.000000>," +
+      centre + ",<1.000000,0.000000,-1.000000>\n" + kGreen +
+      "camera {location  <1, 0.000000, 0.000000>\nlook_at   <0, 0.000000,  0>\n}\n";
+  EXPECT_EQ(Write(lsystem, PathOf("centre.pov")), expected);
+}
+
+TEST_F(WritePovFileTest, APolygonStandingTwiceIsWrittenTwice) {
+  LSystem lsystem;
+  const std::shared_ptr<Polygon> square = Square();
+  lsystem.polygons.append(square);
+  lsystem.polygons.append(square);
+  EXPECT_EQ(Write(lsystem, PathOf("twice.pov")),
+            kHeader + "light_source { <0.000000, 0.000000, 0.000000> color White}\n\n" +
+                kSquareFan + kSquareFan +
+                "camera {location  <1, 0.000000, 0.000000>\nlook_at   <0, 0.000000,  0>\n}\n");
+}
+
+TEST_F(WritePovFileTest, SegmentsComeBeforePolygons) {
+  LSystem lsystem;
+  lsystem.setAxiom(MakeModules("{.f.f}F"));
+  CaptureOutput([&] { MakePolyListe(lsystem); });
+  const std::string scene = Write(lsystem, PathOf("leaf.pov"));
+  const std::size_t sphere = scene.find("sphere {\n<0.000000,3.000000,-0.000000>,0.100000\n");
+  const std::size_t triangle = scene.find("triangle {\n");
+  const std::size_t camera = scene.find("camera {");
+  ASSERT_NE(sphere, std::string::npos);
+  ASSERT_NE(triangle, std::string::npos);
+  EXPECT_LT(sphere, triangle);
+  EXPECT_LT(triangle, camera);
+  EXPECT_EQ(scene.find("light_source { <4.800000, 4.800000, 4.800000> color White}"),
+            kHeader.size());
+}
+
+TEST_F(WritePovFileTest, AnExistingFileIsOverwritten) {
+  const std::string path = PathOf("old.pov");
+  std::ofstream(path) << std::string(5000, 'x');
+  LSystem lsystem;
+  EXPECT_EQ(Write(lsystem, path), kEmptyScene);
+}
+
+TEST_F(WritePovFileTest, AnyPathLengthWorks) {
+  const std::string name = std::string(150, 'p') + ".pov";
+  const std::string path = PathOf(name);
+  ASSERT_GT(path.size(), 112u);
+  LSystem lsystem;
+  EXPECT_EQ(Write(lsystem, path), kEmptyScene);
+  EXPECT_TRUE(written);
+  EXPECT_EQ(printed, "PovFile saved as " + path + "\n");
+}
+
+TEST_F(WritePovFileTest, AFileThatCannotBeOpenedIsReported) {
+  const std::string path = PathOf("missing/scene.pov");
+  LSystem lsystem;
+  printed = CaptureOutput([&] { written = WritePovFile(lsystem, path); });
+  EXPECT_FALSE(written);
+  EXPECT_EQ(printed, "Can't open file " + path + "\n");
+  EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(WritePovFileTest, AFileThatCannotBeWrittenIsReported) {
+  LSystem lsystem;
+  lsystem.setAxiom(MakeModules("FF{.f.f}"));
+  CaptureOutput([&] { MakePolyListe(lsystem); });
+  printed = CaptureOutput([&] { written = WritePovFile(lsystem, "/dev/full"); });
+  EXPECT_FALSE(written);
+  EXPECT_EQ(printed, "Can't write file /dev/full\n");
+}
+
+}  // namespace
+}  // namespace lsys
