@@ -26,6 +26,9 @@ class LSystem {
   void setAxiom(std::unique_ptr<ModuleString> axiom);
   void addRule(std::unique_ptr<Rule> rule);
   void addContextSymbol(char symbol);
+  // The rules whose predecessor is the symbol, in file order.
+  const std::vector<const Rule*>& rulesFor(char symbol) const;
+
   // Whether the symbol stands in contextSymbols.
   bool isContextSymbol(char symbol) const { return listed_[static_cast<unsigned char>(symbol)]; }
 
@@ -50,6 +53,9 @@ class LSystem {
 
  private:
   std::array<bool, 256> listed_{};  // contextSymbols as a look-up table
+  // rules grouped by predecessor, rebuilt when a rule has been added since
+  mutable std::array<std::vector<const Rule*>, 256> rulesBySymbol_;
+  mutable std::size_t rulesIndexed_ = 0;
 };
 
 }  // namespace lsys

@@ -98,9 +98,9 @@ bool findRightContext(LSystem& lsystem, const Module& module, char symbol) {
 
 void rewriteModule(LSystem& lsystem, const Module& module, ModuleString& target) {
   std::vector<double> values;
-  for (const auto& rule : lsystem.rules) {
-    lsystem.ruleCursor = rule.get();
-    if (rule->predecessor != module.symbol) continue;
+  // Only rules with the module's symbol as predecessor can apply; they keep their file order.
+  for (const Rule* rule : lsystem.rulesFor(module.symbol)) {
+    lsystem.ruleCursor = rule;
     if (rule->leftContextPos != 0 && !findLeftContext(lsystem, module, rule->leftContext)) {
       continue;
     }
