@@ -1,6 +1,7 @@
 #include "derivation/module_string.h"
 
 #include "app/console.h"
+#include "derivation/link_after_last.h"
 #include "description/scan_number.h"
 
 namespace lsys {
@@ -23,13 +24,7 @@ void ModuleString::appendModule(char symbol) {
   Module& module = modules_.emplace_back();
   module.symbol = symbol;
   module.index = static_cast<std::uint32_t>(modules_.size() - 1);
-  module.prev = last_;
-  if (last_ != nullptr) {
-    last_->next = &module;
-  } else {
-    first_ = &module;
-  }
-  last_ = &module;
+  LinkAfterLast(module, first_, last_);
   bracketIndexValid_ = false;
 }
 

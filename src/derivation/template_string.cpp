@@ -1,19 +1,14 @@
 #include "derivation/template_string.h"
 
 #include "app/console.h"
+#include "derivation/link_after_last.h"
 
 namespace lsys {
 
 void TemplateString::appendModule(char symbol) {
   TemplateModule& module = modules_.emplace_back();
   module.symbol = symbol;
-  module.prev = last_;
-  if (last_ != nullptr) {
-    last_->next = &module;
-  } else {
-    first_ = &module;
-  }
-  last_ = &module;
+  LinkAfterLast(module, first_, last_);
 }
 
 void TemplateString::appendExpression(std::string_view text) {
