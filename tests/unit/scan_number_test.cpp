@@ -28,18 +28,18 @@ TEST(ScanNumber, ReadsTheWholeRunAroundThePositionWithoutMessage) {
       {"a12.5b", 1, 12.5f},
       {"a12.5b", 3, 12.5f},  // position at the point itself
       {"a12.5b", 4, 12.5f},
-      {".5", 0, 0.5f},   // point first, at the start of the text
+      {".5", 0, 0.5f},  // point first, at the start of the text
       {".5", 1, 0.5f},
       {"(.5)", 1, 0.5f},
-      {"5.", 0, 5.0f},   // point last
+      {"5.", 0, 5.0f},  // point last
       {"(5.)", 2, 5.0f},
-      {".", 0, 0.0f},    // a lone point is a number of value 0
+      {".", 0, 0.0f},  // a lone point is a number of value 0
       {"(.)", 1, 0.0f},
-      {"-3", 1, 3.0f},   // the minus sign is only the left bound
+      {"-3", 1, 3.0f},    // the minus sign is only the left bound
       {"+7e2", 1, 7.0f},  // no sign, no exponent
-      {"12", 0, 12.0f},  // start of text
+      {"12", 0, 12.0f},   // start of text
       {"12", 1, 12.0f},
-      {"7", 0, 7.0f},    // ends at the terminating NUL
+      {"7", 0, 7.0f},  // ends at the terminating NUL
       {"F(3\n", 2, 3.0f},
       {"(12.5,3)", 1, 12.5f},
       {"(12.5,3)", 6, 3.0f},
@@ -73,9 +73,9 @@ TEST(ScanNumber, FractionIsTheSingleSumOfDoubleProducts) {
 
 TEST(ScanNumber, PrintsMessageAndYieldsZeroWhenNoNumberStandsThere) {
   const ScanCase cases[] = {
-      {"-3", 0, 0.0f},        {"steps= 5\n", 6, 0.0f}, {"gamma=\n", 6, 0.0f},
+      {"-3", 0, 0.0f},  {"steps= 5\n", 6, 0.0f}, {"gamma=\n", 6, 0.0f},
       {"abc", 3, 0.0f},  // the terminating NUL
-      {"", 0, 0.0f},          {"(12.5,3)", 5, 0.0f},   {"x", 0, 0.0f},
+      {"", 0, 0.0f},    {"(12.5,3)", 5, 0.0f},   {"x", 0, 0.0f},
   };
   for (const ScanCase& c : cases) {
     float value = -1.0f;
@@ -92,20 +92,14 @@ TEST(SkipNumber, ReturnsTheEndOfARunThatBeginsWithADigit) {
     int expected;
   };
   const SkipCase cases[] = {
-      {"(12.5,3)", 1, 5},  // the ','
-      {"(12.5,3)", 2, 5},
-      {"(12.5,3)", 4, 5},
-      {"(12.5,3)", 6, 7},  // the ')'
-      {"(12.5,3)", 3, 0},  // at the '.'
-      {"(12.5,3)", 0, 0},
-      {"(12.5,3)", 5, 0},
-      {"-3", 0, 0},        // at the '-'
-      {"-3", 1, 2},        // up to the NUL
-      {".5", 0, 0},        // a number that begins with a point is not skipped
-      {"5.", 0, 2},
-      {"12 4", 0, 2},      // a blank ends the run
-      {"F(3\n", 2, 3},
-      {"", 0, 0},
+      {"(12.5,3)", 1, 5},                                          // the ','
+      {"(12.5,3)", 2, 5}, {"(12.5,3)", 4, 5}, {"(12.5,3)", 6, 7},  // the ')'
+      {"(12.5,3)", 3, 0},                                          // at the '.'
+      {"(12.5,3)", 0, 0}, {"(12.5,3)", 5, 0}, {"-3", 0, 0},        // at the '-'
+      {"-3", 1, 2},                                                // up to the NUL
+      {".5", 0, 0},                        // a number that begins with a point is not skipped
+      {"5.", 0, 2},       {"12 4", 0, 2},  // a blank ends the run
+      {"F(3\n", 2, 3},    {"", 0, 0},
   };
   for (const SkipCase& c : cases) {
     int result = -1;

@@ -1,0 +1,211 @@
+#include "derivation/module_string.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "derivation/template_string.h"
+#include "support/test_support.h"
+
+namespace lsys {
+namespace {
+
+using testing_support::CaptureOutput;
+using testing_support::MakeModules;
+
+struct Expected {
+  char symbol;
+  std::vector<float> parameters;
+};
+
+// Checks the modules in both directions of the links.
+void ExpectModules(const ModuleString& modules, const std::vector<Expected>& expected,
+                   const std::string& input) {
+  ASSERT_EQ(modules.size(), expected.size()) << input;
+  const Module* module = modules.first();
+  const Module* previous = nullptr;
+  for (const Expected& e : expected) {
+    ASSERT_NE(module, nullptr) << input;
+    EXPECT_EQ(module->symbol, e.symbol) << input;
+    EXPECT_EQ(module->parameters, e.parameters) << input;
+    EXPECT_EQ(module->prev, previous) << input;
+    previous = module;
+    module = module->next;
+  }
+  EXPECT_EQ(module, nullptr) << input;
+  EXPECT_EQ(modules.last(), previous) << input;
+  EXPECT_EQ(modules.empty(), expected.empty()) << input;
+}
+
+TEST(ParseModules, AxiomLines) {
+  struct Case {
+    const char* axiom;  // the text after "axiom="
+    std::vector<Expected> modules;
+    const char* printed;
+  };
+  const Case cases[] = {
+      {"", {}, ""},
+      {"F", {{'F', {}}}, ""},
+      {"F(1,2)A", {{'F', {1.0f, 2.0f}}, {'A', {}}}, ""},
+      {"F(1.5)+[F]", {{'F', {1.5f}}, {'+', {}}, {'[', {}}, {'F', {}}, {']', {}}}, ""},
+      // SkipNumber does not step over a number that begins with a point.
+      {"F(.5)", {{'F', {0.5f}}, {'.', {}}, {'5', {}}}, ""},
+      {"F(1,,2)", {{'F', {1.0f, 0.0f, 2.0f}}}, "parser number not found\n"},
+      {"F(1)(2)", {{'F', {1.0f, 2.0f}}}, ""},
+      {"F,3", {{'F', {3.0f}}}, ""},
+      {"F F", {{'F', {}}, {' ', {}}, {'F', {}}}, ""},
+      {"F(3", {{'F', {3.0f}}}, ""},
+      {"F(", {{'F', {0.0f}}}, "parser number not found\n"},
+      {"F(-1)", {{'F', {0.0f}}, {'-', {}}, {'1', {}}}, "parser number not found\n"},
+      {"F()", {{'F', {0.0f}}}, "parser number not found\n"},
+      {"F)G", {{'F', {}}, {'G', {}}}, ""},
+      {"F1", {{'F', {}}, {'1', {}}}, ""},
+      {"F(12.25,0.1)", {{'F', {12.25f, 0.1f}}}, ""},
+      // Values before the first module have no module to go to.
+      {"(1)F", {{'F', {}}}, ""},
+      {",1F(2)", {{'F', {2.0f}}}, ""},
+      {"(x)F", {{'x', {}}, {'F', {}}}, "parser number not found\n"},
+  };
+  for (const Case& c : cases) {
+    std::unique_ptr<ModuleString> modules;
+    const std::string printed = CaptureOutput([&] { modules = MakeModules(c.axiom); });
+    ExpectModules(*modules, c.modules, c.axiom);
+    EXPECT_EQ(printed, c.printed) << c.axiom;
+  }
+}
+
+TEST(ParseModules, ReadsFromIndexSixToTheLineEndAndAppends) {
+  ModuleString modules;
+  modules.parseModules("xxxxxxAB\nCD");
+  modules.parseModules("axiom=F(2");  // no line end: the text ends the parse
+  ExpectModules(modules, {{'A', {}}, {'B', {}}, {'F', {2.0f}}}, "two lines");
+}
+
+TEST(ModuleString, ValueFormAndPrint) {
+  ModuleString modules;
+  EXPECT_EQ(modules.valueForm(), "");
+  EXPECT_EQ(CaptureOutput([&] { modules.print(); }), "\n");
+
+  modules.appendModule('F');
+  modules.appendParameter(1.0f);
+  modules.appendParameter(2.5f);
+  modules.appendModule('+');
+  modules.appendModule('[');
+  modules.appendModule('F');
+  modules.appendParameter(0.5f);
+  modules.appendModule(']');
+  EXPECT_EQ(modules.valueForm(), "F(1.000000,2.500000)+[F(0.500000)]");
+  EXPECT_EQ(CaptureOutput([&] { modules.print(); }), "F(1.000000,2.500000)+[F(0.500000)]\n");
+
+  ModuleString values;
+  values.appendModule('A');
+  values.appendParameter(-1.5f);
+  values.appendParameter(0.1f);
+  values.appendParameter(1e10f);
+  values.appendParameter(-0.0f);
+  values.appendModule('\0');  // any byte is a symbol, NUL included
+  values.appendModule(' ');
+  EXPECT_EQ(CaptureOutput([&] { values.print(); }),
+            std::string("A(-1.500000,0.100000,10000000000.000000,-0.000000)\0 \n", 53));
+}
+
+TEST(ModuleString, AppendCopyOfMakesIndependentCopies) {
+  auto target = MakeModules("X");
+  {
+    ModuleString empty;
+    target->appendCopyOf(empty);
+    ExpectModules(*target, {{'X', {}}}, "copy of empty");
+  }
+  {
+    auto source = MakeModules("F(1,2)A[B(3)]");
+    target->appendCopyOf(*source);
+    source->first()->parameters[0] = 9.0f;
+    source->clear();
+    EXPECT_TRUE(source->empty());
+  }  // the source is destroyed here
+  ExpectModules(*target,
+                {{'X', {}}, {'F', {1.0f, 2.0f}}, {'A', {}}, {'[', {}}, {'B', {3.0f}}, {']', {}}},
+                "after the source is gone");
+  target->appendModule('Z');
+  target->appendParameter(4.0f);
+  EXPECT_EQ(target->valueForm(), "XF(1.000000,2.000000)A[B(3.000000)]Z(4.000000)");
+
+  ModuleString single;
+  single.appendCopyOf(*target->first()->next);
+  ExpectModules(single, {{'F', {1.0f, 2.0f}}}, "copy of one module");
+}
+
+TEST(ModuleString, ClearEmptiesAndAllowsReuse) {
+  auto modules = MakeModules("F(1)G");
+  modules->clear();
+  ExpectModules(*modules, {}, "cleared");
+  modules->appendModule('H');
+  modules->appendParameter(2.0f);
+  ExpectModules(*modules, {{'H', {2.0f}}}, "reused");
+}
+
+TEST(TemplateString, CursorWalkVisitsModulesAndExpressionsInOrder) {
+  TemplateString successor;
+  successor.appendModule('F');
+  successor.appendExpression("x*2");
+  successor.appendExpression("y");
+  successor.appendModule('A');
+  successor.appendModule('B');
+  successor.appendExpression("");
+  EXPECT_EQ(successor.expressionForm(), "F({x*2},{y})AB({})");
+  EXPECT_EQ(CaptureOutput([&] { successor.print(); }), "F({x*2},{y})AB({})");
+
+  for (int pass = 0; pass < 2; ++pass) {  // a second walk starts afresh
+    std::string walk;
+    for (char symbol = successor.firstModule(); !successor.modulesDone();
+         symbol = successor.nextModule()) {
+      walk.push_back(symbol);
+      for (const std::string* text = successor.firstExpression(); !successor.expressionsDone();
+           text = successor.nextExpression()) {
+        ASSERT_NE(text, nullptr);
+        walk += "{" + *text + "}";
+      }
+    }
+    EXPECT_EQ(walk, "F{x*2}{y}AB{}") << pass;
+  }
+
+  EXPECT_EQ(successor.firstModule(), 'F');
+  EXPECT_EQ(successor.nextModule(), 'A');
+  EXPECT_EQ(successor.firstExpression(), nullptr);
+  EXPECT_TRUE(successor.expressionsDone());
+  EXPECT_EQ(successor.nextModule(), 'B');
+  EXPECT_EQ(successor.nextModule(), '\0');
+  EXPECT_TRUE(successor.modulesDone());
+}
+
+TEST(TemplateString, EmptyTemplateVisitsNothing) {
+  TemplateString successor;
+  successor.appendExpression("x");  // no module to take it
+  EXPECT_TRUE(successor.empty());
+  EXPECT_EQ(successor.expressionForm(), "");
+  EXPECT_EQ(CaptureOutput([&] { successor.print(); }), "");
+  successor.firstModule();
+  EXPECT_TRUE(successor.modulesDone());
+}
+
+TEST(TemplateString, LongExpressionsAreKeptWhole) {
+  const std::string text = "1" + std::string(299, '0');
+  const std::string longer(1000, 'x');
+  TemplateString successor;
+  successor.appendModule('F');
+  successor.appendExpression(text);
+  successor.appendExpression(longer);
+  EXPECT_EQ(successor.expressionForm(), "F({" + text + "},{" + longer + "})");
+  successor.firstModule();
+  const std::string* first = successor.firstExpression();
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(*first, text);
+  const std::string* second = successor.nextExpression();
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(*second, longer);
+}
+
+}  // namespace
+}  // namespace lsys
