@@ -24,17 +24,7 @@ constexpr std::size_t kDepth = 100000;
 std::unique_ptr<LSystem> MakeSystem(const std::string& axiom, const std::string& listed = "",
                                     bool consider = false,
                                     const std::vector<std::string>& rules = {}) {
-  auto lsystem = std::make_unique<LSystem>();
-  lsystem->setAxiom(MakeModules(axiom));
-  CaptureOutput([&] {
-    for (const std::string& text : rules) {
-      auto rule = std::make_unique<Rule>();
-      rule->parse(text);
-      lsystem->addRule(std::move(rule));
-    }
-  });
-  for (char symbol : listed) lsystem->addContextSymbol(symbol);
-  lsystem->setConsiderMode(consider);
+  auto lsystem = testing_support::MakeSystem(axiom, rules, listed, consider);
   lsystem->steps = 1;
   return lsystem;
 }

@@ -6,8 +6,11 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "app/lsystem.h"
 #include "derivation/module_string.h"
+#include "description/rule.h"
 
 namespace lsys::testing_support {
 
@@ -25,6 +28,25 @@ inline std::unique_ptr<ModuleString> MakeModules(const std::string& text) {
   auto modules = std::make_unique<ModuleString>();
   modules->parseModules("axiom=" + text + "\n");
   return modules;
+}
+
+// An L-system whose current generation is the axiom, with the rules (parsed without showing
+// their report), the context symbols and the mode.
+inline std::unique_ptr<LSystem> MakeSystem(const std::string& axiom,
+                                           const std::vector<std::string>& rules = {},
+                                           const std::string& symbols = "", bool consider = false) {
+  auto lsystem = std::make_unique<LSystem>();
+  lsystem->setAxiom(MakeModules(axiom));
+  CaptureOutput([&] {
+    for (const std::string& text : rules) {
+      auto rule = std::make_unique<Rule>();
+      rule->parse(text);
+      lsystem->addRule(std::move(rule));
+    }
+  });
+  for (char symbol : symbols) lsystem->addContextSymbol(symbol);
+  lsystem->setConsiderMode(consider);
+  return lsystem;
 }
 
 }  // namespace lsys::testing_support

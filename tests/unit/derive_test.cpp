@@ -18,15 +18,7 @@ using testing_support::MakeModules;
 
 std::unique_ptr<LSystem> MakeSystem(const std::string& axiom, const std::vector<std::string>& rules,
                                     int steps) {
-  auto lsystem = std::make_unique<LSystem>();
-  lsystem->setAxiom(MakeModules(axiom));
-  CaptureOutput([&] {
-    for (const std::string& text : rules) {
-      auto rule = std::make_unique<Rule>();
-      rule->parse(text);
-      lsystem->addRule(std::move(rule));
-    }
-  });
+  auto lsystem = testing_support::MakeSystem(axiom, rules);
   lsystem->steps = steps;
   return lsystem;
 }

@@ -16,23 +16,7 @@ namespace {
 using testing_support::CaptureOutput;
 using testing_support::MakeModules;
 
-// An L-system with the axiom as its current generation, the rules, and the context symbols.
-std::unique_ptr<LSystem> MakeSystem(const std::string& axiom,
-                                    const std::vector<std::string>& rules = {},
-                                    const std::string& symbols = "", bool consider = false) {
-  auto lsystem = std::make_unique<LSystem>();
-  lsystem->setAxiom(MakeModules(axiom));
-  CaptureOutput([&] {
-    for (const std::string& text : rules) {
-      auto rule = std::make_unique<Rule>();
-      rule->parse(text);
-      lsystem->addRule(std::move(rule));
-    }
-  });
-  for (char symbol : symbols) lsystem->addContextSymbol(symbol);
-  lsystem->setConsiderMode(consider);
-  return lsystem;
-}
+using testing_support::MakeSystem;
 
 const Module* ModuleAt(const LSystem& lsystem, std::size_t index) {
   const Module* module = lsystem.current->first();
