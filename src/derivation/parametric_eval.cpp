@@ -97,49 +97,54 @@ CompiledExpressions& compiledExpressions(const Rule& rule) {
   return *rule.compiled;
 }
 
+// The expressions of one call, evaluated in order: from the rule's kept parses when it has them,
+// else with one parser for the whole call. Nothing is parsed before the first expression.
+class CallEvaluator {
+ public:
+  using KeptList = std::vector<std::unique_ptr<CompiledExpression>> CompiledExpressions::*;
+
+  CallEvaluator(const Rule& rule, const std::vector<double>& values, KeptList kept)
+      : rule_(rule), values_(values), kept_(kept) {}
+
+  double next(const std::string& text) {
+    if (compiled_ == nullptr) {
+      compiled_ = &compiledExpressions(rule_);
+      bound_ = boundValues(rule_, values_);
+    }
+    if (compiled_->namesAccepted) return evaluateCompiled(*(compiled_->*kept_)[index_++], bound_);
+    if (!parser_) parser_.emplace();
+    return evaluateAfresh(*parser_, text, rule_, bound_);
+  }
+
+ private:
+  const Rule& rule_;
+  const std::vector<double>& values_;
+  KeptList kept_;
+  CompiledExpressions* compiled_ = nullptr;
+  std::vector<double> bound_;
+  std::optional<FunctionParser> parser_;
+  std::size_t index_ = 0;
+};
+
 }  // namespace
 
 bool conditionHolds(const Rule& rule, const std::vector<double>& values) {
-  if (rule.conditions.empty()) return true;
-  const std::vector<double> bound = boundValues(rule, values);
-  CompiledExpressions& compiled = compiledExpressions(rule);
+  // Every condition is parsed and evaluated, also after one failed.
+  CallEvaluator evaluator(rule, values, &CompiledExpressions::conditions);
   bool holds = true;
-  if (compiled.namesAccepted) {
-    for (const auto& condition : compiled.conditions) {
-      if (evaluateCompiled(*condition, bound) == 0.0) holds = false;
-    }
-    return holds;
-  }
-  // One parser for the whole call: every condition is parsed and evaluated, also after one
-  // failed.
-  FunctionParser parser;
   for (const std::string& condition : rule.conditions) {
-    if (evaluateAfresh(parser, condition, rule, bound) == 0.0) holds = false;
+    if (evaluator.next(condition) == 0.0) holds = false;
   }
   return holds;
 }
 
 void appendSuccessor(const Rule& rule, const std::vector<double>& values, ModuleString& target) {
-  if (!rule.successor.hasExpressions()) {
-    for (const TemplateModule* module = rule.successor.first(); module != nullptr;
-         module = module->next) {
-      target.appendModule(module->symbol);
-    }
-    return;
-  }
-  const std::vector<double> bound = boundValues(rule, values);
-  CompiledExpressions& compiled = compiledExpressions(rule);
-  std::optional<FunctionParser> parser;
-  if (!compiled.namesAccepted) parser.emplace();
-  std::size_t argument = 0;
+  CallEvaluator evaluator(rule, values, &CompiledExpressions::arguments);
   for (const TemplateModule* module = rule.successor.first(); module != nullptr;
        module = module->next) {
     target.appendModule(module->symbol);
     for (const std::string& expression : module->expressions) {
-      const double value = compiled.namesAccepted
-                               ? evaluateCompiled(*compiled.arguments[argument++], bound)
-                               : evaluateAfresh(*parser, expression, rule, bound);
-      target.appendParameter(NarrowToFloat(value));
+      target.appendParameter(NarrowToFloat(evaluator.next(expression)));
     }
   }
 }
