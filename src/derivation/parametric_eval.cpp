@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/narrowing.h"
+#include "common/narrowing.h"
 #include "derivation/expression_parse.h"
 #include "description/rule.h"
 

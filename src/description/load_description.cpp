@@ -5,7 +5,7 @@
 
 #include "app/console.h"
 #include "app/lsystem.h"
-#include "app/narrowing.h"
+#include "common/narrowing.h"
 #include "derivation/module_string.h"
 #include "description/rule.h"
 #include "description/scan_number.h"

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "app/lsystem.h"
-#include "app/narrowing.h"
+#include "common/narrowing.h"
 #include "turtle/turtle.h"
 
 namespace lsys {
