@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "common/output.h"
 #include "derivation/module_string.h"
 #include "description/rule.h"
 #include "turtle/cursor_list.h"
@@ -28,6 +29,11 @@ class LSystem {
   void addContextSymbol(char symbol);
   // The rules whose predecessor is the symbol, in file order.
   const std::vector<const Rule*>& rulesFor(char symbol) const;
+
+  // Where every stage of the run reports: standard output unless a caller that wants a quiet
+  // run sets another output, which must outlive the run.
+  Output& console() const { return *console_; }
+  void setConsole(Output& console) { console_ = &console; }
 
   // Whether the symbol stands in contextSymbols.
   bool isContextSymbol(char symbol) const { return listed_[static_cast<unsigned char>(symbol)]; }
@@ -52,6 +58,7 @@ class LSystem {
   const Module* rightMatch = nullptr;  // where the last right-context search stopped
 
  private:
+  Output* console_ = &StandardOutput();
   std::array<bool, 256> listed_{};  // contextSymbols as a look-up table
   // rules grouped by predecessor, rebuilt when a rule has been added since
   mutable std::array<std::vector<const Rule*>, 256> rulesBySymbol_;
