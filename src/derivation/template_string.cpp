@@ -27,6 +27,14 @@ void TemplateString::clear() {
   expressionsDone_ = false;
 }
 
+std::vector<std::string_view> TemplateString::expressionTexts() const {
+  std::vector<std::string_view> texts;
+  for (const TemplateModule* module = first_; module != nullptr; module = module->next) {
+    for (const std::string& text : module->expressions) texts.emplace_back(text);
+  }
+  return texts;
+}
+
 std::string TemplateString::expressionForm() const {
   std::string out;
   for (const TemplateModule* module = first_; module != nullptr; module = module->next) {

@@ -34,6 +34,9 @@ class TemplateString {
   void appendExpression(std::string_view text);
   void clear();
 
+  // Every argument expression text, in the order the successor holds them.
+  std::vector<std::string_view> expressionTexts() const;
+
   // The expression form, e.g. F({x*2},{y})A, without a line end.
   std::string expressionForm() const;
   // Writes the expression form to standard output.
