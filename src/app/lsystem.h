@@ -10,7 +10,6 @@
 #include "common/output.h"
 #include "derivation/module_string.h"
 #include "description/rule.h"
-#include "turtle/cursor_list.h"
 #include "turtle/primitives.h"
 
 namespace lsys {
@@ -45,8 +44,12 @@ class LSystem {
   bool considerMode = false;        // false: contextSymbols are ignored; true: only they count
   float gamma = 45.0f;              // default turning angle in degrees
   std::int32_t steps = 5;
-  CursorList<Segment> segments;
-  CursorList<Polygon> polygons;
+  // The turtle's results, in drawing order. segmentColours[i] is the colour index in force when
+  // segments[i] was drawn (the scene writer does not use it). A polygon closed twice by a
+  // repeated '}' stands twice in polygons, as one shared record.
+  std::vector<Segment> segments;
+  std::vector<std::uint8_t> segmentColours;
+  std::vector<std::shared_ptr<const Polygon>> polygons;
   float viewDistance = 0.0f;
   float viewHeight = 0.0f;
   std::vector<std::unique_ptr<Rule>> rules;

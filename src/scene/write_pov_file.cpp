@@ -69,26 +69,21 @@ void writeSegment(SceneOutput& out, const Segment& segment) {
 
 // A closed fan around the centroid: the first triangle joins the last vertex, the centroid and
 // the first vertex.
-void writePolygon(SceneOutput& out, Polygon& polygon) {
+void writePolygon(SceneOutput& out, const Polygon& polygon) {
   float sumX = 0.0f;
   float sumY = 0.0f;
   float sumZ = 0.0f;
-  int count = 0;
-  const Vector3f* last = nullptr;
-  for (const Vector3f* v = polygon.vertices.firstItem(); v != nullptr;
-       v = polygon.vertices.nextItem()) {
-    sumX += v->x;
-    sumY += v->y;
-    sumZ += v->z;
-    ++count;
-    last = v;
+  for (const Vector3f& v : polygon.vertices) {
+    sumX += v.x;
+    sumY += v.y;
+    sumZ += v.z;
   }
-  if (count == 0) return;
-  const float n = static_cast<float>(count);
+  if (polygon.vertices.empty()) return;
+  const float n = static_cast<float>(polygon.vertices.size());
   const Vector3f centre{sumX / n, sumY / n, sumZ / n};
-  const Vector3f* previous = last;
-  for (const Vector3f* v = polygon.vertices.firstItem(); v != nullptr;
-       v = polygon.vertices.nextItem()) {
+  const Vector3f* previous = &polygon.vertices.back();
+  for (const Vector3f& vertex : polygon.vertices) {
+    const Vector3f* v = &vertex;
     out.text("triangle {\n");
     out.point(*previous);
     out.text(",");
@@ -115,7 +110,7 @@ void printPathMessage(const char* message, const std::string& path) {
 
 }  // namespace
 
-bool WritePovFile(LSystem& lsystem, const std::string& path) {
+bool WritePovFile(const LSystem& lsystem, const std::string& path) {
   std::FILE* file = std::fopen(path.c_str(), "w");
   if (file == nullptr) {
     printPathMessage("Can't open file ", path);
@@ -132,15 +127,11 @@ bool WritePovFile(LSystem& lsystem, const std::string& path) {
   out.number(light);
   out.text("> color White}\n\n");
 
-  for (const Segment* segment = lsystem.segments.firstItem(); segment != nullptr;
-       segment = lsystem.segments.nextItem()) {
-    writeSegment(out, *segment);
+  for (const Segment& segment : lsystem.segments) {
+    writeSegment(out, segment);
     out.flushIfLarge();
   }
-  for (Polygon* polygon = lsystem.polygons.firstItem(); polygon != nullptr;
-       polygon = lsystem.polygons.nextItem()) {
-    writePolygon(out, *polygon);
-  }
+  for (const auto& polygon : lsystem.polygons) writePolygon(out, *polygon);
 
   out.text("camera {location  <1, ");
   out.number(lsystem.viewHeight);

@@ -12,6 +12,6 @@ class LSystem;
 // written as <y, z, -x>. Prints "PovFile saved as %s\n" and returns true when the whole file
 // was written; prints "Can't open file %s\n" or "Can't write file %s\n" and returns false
 // otherwise.
-bool WritePovFile(LSystem& lsystem, const std::string& path);
+bool WritePovFile(const LSystem& lsystem, const std::string& path);
 
 }  // namespace lsys

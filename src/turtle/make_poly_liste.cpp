@@ -1,7 +1,6 @@
 #include "turtle/make_poly_liste.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 
 #include "app/lsystem.h"
@@ -56,13 +55,14 @@ void Interpreter::interpret(const Module& module) {
   switch (module.symbol) {
     case 'F': {
       updateRange(turtle_.z());
-      auto segment = std::make_shared<Segment>();
-      segment->start = narrowed(turtle_);
+      Segment segment;
+      segment.start = narrowed(turtle_);
       turtle_.move(distance);
-      segment->end = narrowed(turtle_);
-      segment->endRadius = NarrowToFloat(turtle_.width());
-      segment->startRadius = NarrowToFloat(turtle_.startWidth());
-      lsystem_.segments.append(std::move(segment));
+      segment.end = narrowed(turtle_);
+      segment.endRadius = NarrowToFloat(turtle_.width());
+      segment.startRadius = NarrowToFloat(turtle_.startWidth());
+      lsystem_.segments.push_back(segment);
+      lsystem_.segmentColours.push_back(colourIndex_);
       turtle_.resetStartWidth();
       break;
     }
@@ -75,13 +75,13 @@ void Interpreter::interpret(const Module& module) {
       if (polygonMode_) {
         ++vertexCount_;
         updateRange(turtle_.z());
-        currentPolygon_->addVertex(narrowed(turtle_));
+        currentPolygon_->vertices.push_back(narrowed(turtle_));
       }
       break;
     case '.':
       if (polygonMode_) {
         ++vertexCount_;
-        currentPolygon_->addVertex(narrowed(turtle_));
+        currentPolygon_->vertices.push_back(narrowed(turtle_));
       }
       break;
     case '+':
@@ -129,14 +129,17 @@ void Interpreter::interpret(const Module& module) {
     case '{':
       // An outline still open is dropped.
       polygonMode_ = true;
-      currentPolygon_ = std::make_shared<Polygon>(colourIndex_);
+      currentPolygon_ = std::make_shared<Polygon>();
+      currentPolygon_->colour = colourIndex_;
       vertexCount_ = 0;
       break;
     case '}':
-      // Only the count decides: a second '}' after a close appends the same polygon again.
+      // Only the count decides: a second '}' after a close appends the same polygon again. Once
+      // appended the outline no longer changes: only a new '{' turns polygon mode back on, and
+      // it starts a new record.
       if (vertexCount_ > 2) {
         polygonMode_ = false;
-        lsystem_.polygons.append(currentPolygon_);
+        lsystem_.polygons.push_back(currentPolygon_);
       }
       break;
     default:
@@ -152,9 +155,10 @@ void Interpreter::frameCamera() {
 }  // namespace
 
 void MakePolyListe(LSystem& lsystem) {
-  std::printf("MakePolyListe\n");
-  lsystem.segments.makeEmpty();
-  lsystem.polygons.makeEmpty();
+  lsystem.console().text("MakePolyListe\n");
+  lsystem.segments.clear();
+  lsystem.segmentColours.clear();
+  lsystem.polygons.clear();
   Interpreter interpreter(lsystem);
   for (const Module* module = lsystem.current->first(); module != nullptr; module = module->next) {
     interpreter.interpret(*module);

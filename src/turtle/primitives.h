@@ -3,8 +3,7 @@
 #pragma once
 
 #include <cstdint>
-
-#include "turtle/cursor_list.h"
+#include <vector>
 
 namespace lsys {
 
@@ -15,23 +14,21 @@ struct Vector3f {
 };
 
 // One drawn step: a truncated cone from start (radius startRadius) to end (radius endRadius).
+// A plain 32-byte value, stored contiguously in the run record.
 struct Segment {
   Vector3f start;
   Vector3f end;
   float endRadius = 0.0f;
   float startRadius = 0.0f;
 };
+static_assert(sizeof(Segment) == 32, "segments are stored as flat 32-byte values");
 
-// One outline recorded between '{' and '}'; owns its vertices.
+// One outline recorded between '{' and '}': its vertices in recording order, in one array, and
+// the colour index in force when '{' opened it. The run record holds polygons through shared
+// pointers to const, because a repeated '}' appends the same outline again.
 struct Polygon {
-  explicit Polygon(std::uint8_t colourIndex) : colour(colourIndex) {}
-  Polygon(const Polygon&) = delete;
-  Polygon& operator=(const Polygon&) = delete;
-
-  void addVertex(const Vector3f& point);
-
-  CursorList<Vector3f> vertices;
-  std::uint8_t colour;
+  std::vector<Vector3f> vertices;
+  std::uint8_t colour = 0;
 };
 
 }  // namespace lsys

@@ -43,10 +43,8 @@ const ExampleFigures kExamples[] = {
 std::string examplePath(const char* file) { return std::string(LSYS_EXAMPLES_DIR) + "/" + file; }
 
 template <typename T>
-int countItems(CursorList<T>& list) {
-  int count = 0;
-  for (T* item = list.firstItem(); item != nullptr; item = list.nextItem()) ++count;
-  return count;
+int countItems(const std::vector<T>& items) {
+  return static_cast<int>(items.size());
 }
 
 TEST(Examples, GrowToTheKnownFigures) {
@@ -60,8 +58,7 @@ TEST(Examples, GrowToTheKnownFigures) {
     EXPECT_EQ(lsystem.current->size(), example.length) << example.file;
     EXPECT_EQ(countItems(lsystem.segments), example.segments) << example.file;
     EXPECT_EQ(countItems(lsystem.polygons), example.polygons) << example.file;
-    for (Polygon* polygon = lsystem.polygons.firstItem(); polygon != nullptr;
-         polygon = lsystem.polygons.nextItem()) {
+    for (const auto& polygon : lsystem.polygons) {
       EXPECT_EQ(countItems(polygon->vertices), example.verticesPerPolygon) << example.file;
     }
   }

@@ -96,10 +96,8 @@ int countSymbol(const ModuleString& modules, char symbol) {
 }
 
 template <typename T>
-int countItems(CursorList<T>& list) {
-  int count = 0;
-  for (T* item = list.firstItem(); item != nullptr; item = list.nextItem()) ++count;
-  return count;
+int countItems(const std::vector<T>& items) {
+  return static_cast<int>(items.size());
 }
 
 TEST(RandomDescriptions, EveryRunCompletesAndKeepsTheStageInvariants) {

@@ -44,7 +44,7 @@ struct Interpretation {
   std::unique_ptr<LSystem> lsystem = std::make_unique<LSystem>();
   std::string printed;
   std::vector<Segment> segments;
-  std::vector<Polygon*> polygons;
+  std::vector<const Polygon*> polygons;
 };
 
 Interpretation Interpret(std::unique_ptr<ModuleString> word, float gamma = 45.0f) {
@@ -52,23 +52,12 @@ Interpretation Interpret(std::unique_ptr<ModuleString> word, float gamma = 45.0f
   run.lsystem->gamma = gamma;
   run.lsystem->setAxiom(std::move(word));
   run.printed = CaptureOutput([&] { MakePolyListe(*run.lsystem); });
-  for (Segment* s = run.lsystem->segments.firstItem(); s; s = run.lsystem->segments.nextItem()) {
-    run.segments.push_back(*s);
-  }
-  for (Polygon* p = run.lsystem->polygons.firstItem(); p; p = run.lsystem->polygons.nextItem()) {
-    run.polygons.push_back(p);
-  }
+  run.segments = run.lsystem->segments;
+  for (const auto& polygon : run.lsystem->polygons) run.polygons.push_back(polygon.get());
   return run;
 }
 
 Interpretation Interpret(const std::string& axiom) { return Interpret(MakeModules(axiom)); }
-
-std::vector<Vector3f> Vertices(Polygon& polygon) {
-  std::vector<Vector3f> out;
-  CursorList<Vector3f>& vertices = polygon.vertices;
-  for (Vector3f* v = vertices.firstItem(); v; v = vertices.nextItem()) out.push_back(*v);
-  return out;
-}
 
 void ExpectPoint(const Vector3f& actual, const Vector3f& expected, const std::string& what) {
   EXPECT_EQ(actual.x, expected.x) << what;
@@ -76,9 +65,9 @@ void ExpectPoint(const Vector3f& actual, const Vector3f& expected, const std::st
   EXPECT_EQ(actual.z, expected.z) << what;
 }
 
-void ExpectVertices(Polygon& polygon, const std::vector<Vector3f>& expected,
+void ExpectVertices(const Polygon& polygon, const std::vector<Vector3f>& expected,
                     const std::string& what) {
-  const std::vector<Vector3f> actual = Vertices(polygon);
+  const std::vector<Vector3f>& actual = polygon.vertices;
   ASSERT_EQ(actual.size(), expected.size()) << what;
   for (std::size_t i = 0; i < actual.size(); ++i) {
     ExpectPoint(actual[i], expected[i], what + ", vertex " + std::to_string(i));
@@ -241,6 +230,23 @@ TEST(MakePolyListe, PolygonsTakeTheColourIndexInForceAtTheirBrace) {
   }
 }
 
+TEST(MakePolyListe, EachSegmentRecordsTheColourIndexInForceWhenDrawn) {
+  struct Case {
+    const char* word;
+    std::vector<std::uint8_t> colours;
+  };
+  const std::vector<Case> cases = {
+      {"FF", {0, 0}},           {"F?F?(3)F", {0, 1, 2}}, {"?(0.5)F?F", {255, 0}},  // modulo 256
+      {"?(5)[?(9)F]F", {8, 8}},  // '[' and ']' leave the colour index alone
+      {"{?.f?f.}F", {2}},        // polygons do not reset it
+  };
+  for (const Case& c : cases) {
+    const Interpretation run = Interpret(SignedWord(c.word));
+    ASSERT_EQ(run.lsystem->segments.size(), c.colours.size()) << c.word;
+    EXPECT_EQ(run.lsystem->segmentColours, c.colours) << c.word;
+  }
+}
+
 TEST(MakePolyListe, PolygonVerticesComeFromSmallFAndDot) {
   const Interpretation run = Interpret("{.f.f}");
   EXPECT_TRUE(run.segments.empty());
@@ -346,12 +352,9 @@ TEST(MakePolyListe, ASecondRunRefillsTheLists) {
     MakePolyListe(*lsystem);
   });
   EXPECT_EQ(printed, "MakePolyListe\nMakePolyListe\n");
-  int segments = 0;
-  for (Segment* s = lsystem->segments.firstItem(); s; s = lsystem->segments.nextItem()) ++segments;
-  int polygons = 0;
-  for (Polygon* p = lsystem->polygons.firstItem(); p; p = lsystem->polygons.nextItem()) ++polygons;
-  EXPECT_EQ(segments, 1);
-  EXPECT_EQ(polygons, 1);
+  EXPECT_EQ(lsystem->segments.size(), 1u);
+  EXPECT_EQ(lsystem->segmentColours.size(), 1u);
+  EXPECT_EQ(lsystem->polygons.size(), 1u);
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ class WritePovFileTest : public ::testing::Test {
 
   // Writes the scene of the LSystem and returns the file's bytes; the console output goes to
   // printed.
-  std::string Write(LSystem& lsystem, const std::string& path) {
+  std::string Write(const LSystem& lsystem, const std::string& path) {
     printed = CaptureOutput([&] { written = WritePovFile(lsystem, path); });
     return Read(path);
   }
@@ -80,13 +80,9 @@ class WritePovFileTest : public ::testing::Test {
   bool written = false;
 };
 
-std::shared_ptr<Polygon> Square() {
-  auto square = std::make_shared<Polygon>(std::uint8_t{9});
-  square->addVertex({0, 0, 0});
-  square->addVertex({1, 0, 0});
-  square->addVertex({1, 1, 0});
-  square->addVertex({0, 1, 0});
-  return square;
+std::shared_ptr<const Polygon> Square() {
+  return std::make_shared<const Polygon>(
+      Polygon{{{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}, std::uint8_t{9}});
 }
 
 TEST_F(WritePovFileTest, AnEmptySceneHasHeaderLightAndCamera) {
@@ -116,7 +112,7 @@ TEST_F(WritePovFileTest, TwoStepsUpGiveTwoConesWithSpheres) {
 
 TEST_F(WritePovFileTest, PointsAreMappedAndConesRunFromStartRadiusToEndRadius) {
   LSystem lsystem;
-  lsystem.segments.append(std::make_shared<Segment>(Segment{{1, 2, 3}, {4, 5, 6}, 0.75f, 0.25f}));
+  lsystem.segments.push_back(Segment{{1, 2, 3}, {4, 5, 6}, 0.75f, 0.25f});
   lsystem.viewDistance = 0.5f;
   lsystem.viewHeight = 0.125f;
   const std::string expected =
@@ -130,7 +126,7 @@ TEST_F(WritePovFileTest, PointsAreMappedAndConesRunFromStartRadiusToEndRadius) {
 
 TEST_F(WritePovFileTest, APolygonIsAClosedFanAroundItsCentre) {
   LSystem lsystem;
-  lsystem.polygons.append(Square());
+  lsystem.polygons.push_back(Square());
   EXPECT_EQ(Write(lsystem, PathOf("square.pov")),
             kHeader + "light_source { <0.000000, 0.000000, 0.000000> color White}\n\n" +
                 kSquareFan +
@@ -140,11 +136,9 @@ TEST_F(WritePovFileTest, APolygonIsAClosedFanAroundItsCentre) {
 TEST_F(WritePovFileTest, TheCentreIsAveragedInFloats) {
   // 2^24 + 1 + 1 stays 2^24 in float, so the centre's y is 2^24 / 3 = 5592405.5, not 5592406.
   LSystem lsystem;
-  auto polygon = std::make_shared<Polygon>(std::uint8_t{0});
-  polygon->addVertex({0, 16777216, 0});
-  polygon->addVertex({0, 1, 0});
-  polygon->addVertex({1, 1, 0});
-  lsystem.polygons.append(polygon);
+  auto polygon = std::make_shared<const Polygon>(
+      Polygon{{{0, 16777216, 0}, {0, 1, 0}, {1, 1, 0}}, std::uint8_t{0}});
+  lsystem.polygons.push_back(polygon);
   const std::string centre = "<5592405.500000,0.000000,-0.333333>";
   const std::string expected =
       kHeader + "light_source { <0.000000, 0.000000, 0.000000> color White}\n\n" +
@@ -159,9 +153,9 @@ TEST_F(WritePovFileTest, TheCentreIsAveragedInFloats) {
 
 TEST_F(WritePovFileTest, APolygonStandingTwiceIsWrittenTwice) {
   LSystem lsystem;
-  const std::shared_ptr<Polygon> square = Square();
-  lsystem.polygons.append(square);
-  lsystem.polygons.append(square);
+  const std::shared_ptr<const Polygon> square = Square();
+  lsystem.polygons.push_back(square);
+  lsystem.polygons.push_back(square);
   EXPECT_EQ(Write(lsystem, PathOf("twice.pov")),
             kHeader + "light_source { <0.000000, 0.000000, 0.000000> color White}\n\n" +
                 kSquareFan + kSquareFan +
