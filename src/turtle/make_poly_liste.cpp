@@ -1,5 +1,6 @@
 #include "turtle/make_poly_liste.h"
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
 
@@ -42,6 +43,9 @@ class Interpreter {
 };
 
 void Interpreter::updateRange(double z) {
+  // A position beyond the float range (or NaN) would put the camera at infinity, which the
+  // renderer cannot read: such heights do not frame the drawing.
+  if (!std::isfinite(NarrowToFloat(z))) return;
   if (maxZ_ < z) maxZ_ = NarrowToFloat(z);
   if (minZ_ > z) minZ_ = NarrowToFloat(z);
 }

@@ -247,6 +247,27 @@ TEST(MakePolyListe, EachSegmentRecordsTheColourIndexInForceWhenDrawn) {
   }
 }
 
+TEST(MakePolyListe, NonFiniteHeightsDoNotFrameTheCamera) {
+  struct Case {
+    const char* word;
+    float viewDistance;
+    float viewHeight;
+  };
+  // The heights before each G: an infinite one would put the camera at infinity, and NaN
+  // (inf - inf) compares false anyway. The finite heights around them still count.
+  const std::vector<Case> cases = {
+      {"G(3)G(inf)G(1)", 3.6f, 1.8f},
+      {"G(-2)G(-inf)G(0)", 2.4f, 2.4f / 2 + -2.0f},
+      {"G(inf)G(-inf)G(0)G(1)", 0.0f, 0.0f},
+      {"{.f(2)f(inf)f(1)}", 2.4f, 1.2f},  // polygon vertices count their new height
+  };
+  for (const Case& c : cases) {
+    const Interpretation run = Interpret(SignedWord(c.word));
+    EXPECT_EQ(run.lsystem->viewDistance, c.viewDistance) << c.word;
+    EXPECT_EQ(run.lsystem->viewHeight, c.viewHeight) << c.word;
+  }
+}
+
 TEST(MakePolyListe, PolygonVerticesComeFromSmallFAndDot) {
   const Interpretation run = Interpret("{.f.f}");
   EXPECT_TRUE(run.segments.empty());
