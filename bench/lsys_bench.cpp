@@ -9,6 +9,7 @@
 
 #include "app/lsystem.h"
 #include "derivation/derive.h"
+#include "derivation/evaluator.h"
 #include "derivation/rule_matching.h"
 #include "description/rule.h"
 #include "scene/write_pov_file.h"
@@ -47,9 +48,7 @@ void WalkString(benchmark::State& state) {
   auto lsystem = makeSystem("F", kPlantRules, 6);
   for (auto _ : state) {
     unsigned sum = 0;
-    for (const Module* m = lsystem->current->first(); m != nullptr; m = m->next) {
-      sum += static_cast<unsigned char>(m->symbol);
-    }
+    for (const Module m : *lsystem->current) sum += static_cast<unsigned char>(m.symbol);
     benchmark::DoNotOptimize(sum);
   }
   state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(lsystem->current->size()));
@@ -69,12 +68,12 @@ BENCHMARK(RewritePlant);
 
 // Rewrites the current generation again and again, keeping it as the source.
 void rewriteRepeatedly(benchmark::State& state, LSystem& lsystem) {
+  Evaluator evaluator(lsystem.console());
   for (auto _ : state) {
     ModuleString target;
-    for (const Module* m = lsystem.current->first(); m != nullptr; m = m->next) {
-      rewriteModule(lsystem, *m, target);
-    }
-    benchmark::DoNotOptimize(target.last());
+    ModuleRewriter rewriter(lsystem, *lsystem.current, evaluator);
+    rewriter.rewriteAll(target);
+    benchmark::DoNotOptimize(target.size());
   }
   state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(lsystem.current->size()));
 }

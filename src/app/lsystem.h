@@ -55,11 +55,6 @@ class LSystem {
   std::vector<std::unique_ptr<Rule>> rules;
   std::vector<char> contextSymbols;
 
-  // Working positions of a rewrite pass.
-  const Rule* ruleCursor = nullptr;    // the rule being tried
-  const Module* leftMatch = nullptr;   // where the last left-context search stopped
-  const Module* rightMatch = nullptr;  // where the last right-context search stopped
-
  private:
   Output* console_ = &StandardOutput();
   std::array<bool, 256> listed_{};  // contextSymbols as a look-up table

@@ -18,10 +18,7 @@ void Evaluator::evaluateArguments(const Rule& rule, std::span<const double> valu
                                   std::vector<float>& out) {
   ModuleString produced;
   appendSuccessor(rule, std::vector<double>(values.begin(), values.end()), produced);
-  out.clear();
-  for (const Module* module = produced.first(); module != nullptr; module = module->next) {
-    out.insert(out.end(), module->parameters.begin(), module->parameters.end());
-  }
+  out.assign(produced.values().begin(), produced.values().end());
 }
 
 }  // namespace lsys

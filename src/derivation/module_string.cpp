@@ -1,53 +1,155 @@
 #include "derivation/module_string.h"
 
-#include "app/console.h"
-#include "derivation/link_after_last.h"
+#include <algorithm>
+#include <new>
+#include <stdexcept>
+
+#include "common/output.h"
 #include "description/scan_number.h"
 
 namespace lsys {
 namespace {
 
-void appendValueForm(std::string& out, const Module& module) {
-  out.push_back(module.symbol);
-  if (module.parameters.empty()) return;
-  out.push_back('(');
-  for (std::size_t k = 0; k < module.parameters.size(); ++k) {
-    if (k > 0) out.push_back(',');
-    appendFixed(out, module.parameters[k]);
+// Writes the value form: runs of modules without values go out as one piece.
+void writeValueForm(Output& out, const ModuleString& string) {
+  if (string.empty()) return;  // an empty string has no storage to point to
+  if (!string.hasParameters()) {
+    out.text(string.symbols());
+    return;
   }
-  out.push_back(')');
+  const std::string_view symbols = string.symbols();
+  const std::span<const float> values = string.values();
+  std::size_t offset = 0;
+  std::size_t runStart = 0;
+  for (std::size_t i = 0; i < symbols.size(); ++i) {
+    const std::size_t count = string.parameterCount(i);
+    if (count == 0) continue;
+    out.text(symbols.substr(runStart, i + 1 - runStart));
+    out.character('(');
+    for (std::size_t k = 0; k < count; ++k) {
+      if (k > 0) out.character(',');
+      out.fixed(values[offset + k]);
+    }
+    out.character(')');
+    offset += count;
+    runStart = i + 1;
+  }
+  out.text(symbols.substr(runStart));
 }
 
 }  // namespace
 
+std::size_t ModuleString::parameterCount(std::size_t position) const {
+  if (counts_.empty()) return 0;
+  const std::uint8_t count = counts_[position];
+  if (count != kLargeCount) return count;
+  const auto found = std::lower_bound(largeCounts_.begin(), largeCounts_.end(), position,
+                                      [](const std::pair<std::size_t, std::size_t>& entry,
+                                         std::size_t p) { return entry.first < p; });
+  return found->second;
+}
+
+std::size_t ModuleString::parameterOffset(std::size_t position) const {
+  if (counts_.empty()) return 0;
+  const std::size_t block = position >> kBlockShift;
+  std::size_t offset = blockStarts_[block];
+  for (std::size_t i = block << kBlockShift; i < position; ++i) offset += parameterCount(i);
+  return offset;
+}
+
+Module ModuleString::at(std::size_t position) const {
+  const std::size_t count = parameterCount(position);
+  if (count == 0) return {symbols_[position], {}};
+  return {symbols_[position],
+          std::span<const float>(values_).subspan(parameterOffset(position), count)};
+}
+
+Module ModuleString::Iterator::operator*() const {
+  const std::size_t count = string_->parameterCount(position_);
+  return {string_->symbols_[position_],
+          std::span<const float>(string_->values_).subspan(offset_, count)};
+}
+
+ModuleString::Iterator& ModuleString::Iterator::operator++() {
+  offset_ += string_->parameterCount(position_);
+  ++position_;
+  return *this;
+}
+
 void ModuleString::appendModule(char symbol) {
-  Module& module = modules_.emplace_back();
-  module.symbol = symbol;
-  module.index = static_cast<std::uint32_t>(modules_.size() - 1);
-  LinkAfterLast(module, first_, last_);
-  bracketIndexValid_ = false;
+  if (!counts_.empty()) {
+    if ((symbols_.size() & ((std::size_t{1} << kBlockShift) - 1)) == 0) {
+      blockStarts_.push_back(values_.size());
+    }
+    counts_.push_back(0);
+  }
+  symbols_.push_back(symbol);
+}
+
+void ModuleString::appendModules(std::string_view symbols) {
+  if (counts_.empty()) {
+    symbols_.insert(symbols_.end(), symbols.begin(), symbols.end());
+    return;
+  }
+  for (char symbol : symbols) appendModule(symbol);
+}
+
+void ModuleString::materializeCounts() {
+  // Until now no module had a value: every count is 0 and every block starts at offset 0.
+  counts_.assign(symbols_.size(), 0);
+  blockStarts_.assign((symbols_.size() + (std::size_t{1} << kBlockShift) - 1) >> kBlockShift, 0);
 }
 
 void ModuleString::appendParameter(float value) {
-  if (last_ != nullptr) last_->parameters.push_back(value);
-}
-
-void ModuleString::clear() {
-  modules_.clear();
-  first_ = nullptr;
-  last_ = nullptr;
-  bracketIndexValid_ = false;
-}
-
-void ModuleString::appendCopyOf(const ModuleString& other) {
-  for (const Module* module = other.first(); module != nullptr; module = module->next) {
-    appendCopyOf(*module);
+  if (symbols_.empty()) return;
+  if (counts_.empty()) materializeCounts();
+  values_.push_back(value);
+  std::uint8_t& count = counts_.back();
+  if (count < kLargeCount - 1) {
+    ++count;
+  } else if (count == kLargeCount - 1) {
+    count = kLargeCount;
+    largeCounts_.emplace_back(symbols_.size() - 1, std::size_t{kLargeCount});
+  } else {
+    ++largeCounts_.back().second;
   }
 }
 
-void ModuleString::appendCopyOf(const Module& module) {
-  appendModule(module.symbol);
-  last_->parameters = module.parameters;
+void ModuleString::appendModule(char symbol, std::span<const float> parameters) {
+  appendModule(symbol);
+  if (parameters.empty()) return;
+  if (counts_.empty()) materializeCounts();
+  values_.insert(values_.end(), parameters.begin(), parameters.end());
+  if (parameters.size() < kLargeCount) {
+    counts_.back() = static_cast<std::uint8_t>(parameters.size());
+  } else {
+    counts_.back() = kLargeCount;
+    largeCounts_.emplace_back(symbols_.size() - 1, parameters.size());
+  }
+}
+
+void ModuleString::clear() {
+  // Swapping with empty vectors gives the memory back, not just the size.
+  std::vector<char>().swap(symbols_);
+  std::vector<float>().swap(values_);
+  std::vector<std::uint8_t>().swap(counts_);
+  std::vector<std::size_t>().swap(blockStarts_);
+  std::vector<std::pair<std::size_t, std::size_t>>().swap(largeCounts_);
+}
+
+void ModuleString::reserve(std::size_t modules, std::size_t values) {
+  // Reserved but untouched memory costs address space only, so a generous bound is cheap; a
+  // bound beyond what the machine can map is simply not reserved.
+  try {
+    symbols_.reserve(modules);
+    if (values > 0) {
+      values_.reserve(values);
+      counts_.reserve(modules);
+      blockStarts_.reserve((modules >> kBlockShift) + 1);
+    }
+  } catch (const std::bad_alloc&) {
+  } catch (const std::length_error&) {
+  }
 }
 
 void ModuleString::parseModules(const std::string& line) {
@@ -71,68 +173,19 @@ void ModuleString::parseModules(const std::string& line) {
 }
 
 std::string ModuleString::valueForm() const {
-  std::string out;
-  for (const Module* module = first_; module != nullptr; module = module->next) {
-    appendValueForm(out, *module);
+  std::string text;
+  {
+    Output out = Output::ToString(text);
+    writeValueForm(out, *this);
   }
-  return out;
+  return text;
 }
 
-void ModuleString::print() const {
-  // Written in chunks so that printing a long generation needs no second copy of it.
-  std::string chunk;
-  for (const Module* module = first_; module != nullptr; module = module->next) {
-    appendValueForm(chunk, *module);
-    if (chunk.size() >= 1 << 16) {
-      printText(chunk);
-      chunk.clear();
-    }
-  }
-  chunk.push_back('\n');
-  printText(chunk);
+void ModuleString::print(Output& out) const {
+  writeValueForm(out, *this);
+  out.character('\n');
 }
 
-void ModuleString::buildBracketIndex() const {
-  const std::size_t count = modules_.size();
-  openBefore_.assign(count, kNone);
-  closeAfter_.assign(count, kNone);
-  std::uint32_t open = kNone;
-  for (std::size_t i = 0; i < count; ++i) {
-    openBefore_[i] = open;
-    if (modules_[i].symbol == '[') open = static_cast<std::uint32_t>(i);
-  }
-  std::uint32_t close = kNone;
-  for (std::size_t i = count; i-- > 0;) {
-    closeAfter_[i] = close;
-    if (modules_[i].symbol == ']') close = static_cast<std::uint32_t>(i);
-  }
-  bracketIndexValid_ = true;
-}
-
-bool ModuleString::holds(const Module& module) const {
-  return module.index < modules_.size() && &modules_[module.index] == &module;
-}
-
-const Module* ModuleString::nearestOpenBefore(const Module& module) const {
-  if (!holds(module)) {
-    const Module* p = module.prev;
-    while (p != nullptr && p->symbol != '[') p = p->prev;
-    return p;
-  }
-  if (!bracketIndexValid_) buildBracketIndex();
-  const std::uint32_t found = openBefore_[module.index];
-  return found == kNone ? nullptr : &modules_[found];
-}
-
-const Module* ModuleString::nearestCloseAfter(const Module& module) const {
-  if (!holds(module)) {
-    const Module* q = module.next;
-    while (q != nullptr && q->symbol != ']') q = q->next;
-    return q;
-  }
-  if (!bracketIndexValid_) buildBracketIndex();
-  const std::uint32_t found = closeAfter_[module.index];
-  return found == kNone ? nullptr : &modules_[found];
-}
+void ModuleString::print() const { print(StandardOutput()); }
 
 }  // namespace lsys

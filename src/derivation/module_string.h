@@ -1,47 +1,68 @@
-// The L-system word: a doubly linked sequence of modules, each a one-byte symbol with
-// single-precision parameter values.
+// The L-system word in flat storage: one symbol byte per module, one parameter-count byte per
+// module, and one float array that holds the values of all modules in order. Modules are
+// addressed by position (counted from 0); appending never allocates per module.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <deque>
+#include <span>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace lsys {
 
-// One module of a word. Owned by its ModuleString; its address stays valid until the string is
-// cleared or destroyed.
+class Output;
+
+// A light view of one module: its symbol and its values. The values stay valid until the
+// string it was read from is changed or destroyed.
 struct Module {
-  Module* next = nullptr;  // following module, none for the last
-  Module* prev = nullptr;  // preceding module, none for the first
   char symbol = '\0';
-  std::vector<float> parameters;
-  std::uint32_t index = 0;  // position in the string, counted from 0
+  std::span<const float> parameters;
 };
 
-// An owning sequence of modules. Modules are only ever appended, so positions and addresses
-// stay stable while the string lives.
+// An owning word. Modules are only ever appended; a whole string is released at once.
 class ModuleString {
  public:
   ModuleString() = default;
   ModuleString(const ModuleString&) = delete;
   ModuleString& operator=(const ModuleString&) = delete;
 
-  Module* first() const { return first_; }
-  Module* last() const { return last_; }
-  bool empty() const { return first_ == nullptr; }
-  std::size_t size() const { return modules_.size(); }
+  bool empty() const { return symbols_.empty(); }
+  std::size_t size() const { return symbols_.size(); }
+
+  // The symbols of all modules, one byte per module.
+  std::string_view symbols() const { return {symbols_.data(), symbols_.size()}; }
+  char symbolAt(std::size_t position) const { return symbols_[position]; }
+  // Whether any module carries a value.
+  bool hasParameters() const { return !values_.empty(); }
+  // The values of all modules in module order.
+  std::span<const float> values() const { return values_; }
+  // The number of values of the module at the position.
+  std::size_t parameterCount(std::size_t position) const;
+  // Where the module's values start in values(). Walks at most one block of 64 modules.
+  std::size_t parameterOffset(std::size_t position) const;
+  // The module at the position (which must be below size()).
+  Module at(std::size_t position) const;
+  Module first() const { return at(0); }
+  Module last() const { return at(size() - 1); }
 
   // Adds a module with the symbol and no parameters after the last one.
   void appendModule(char symbol);
-  // Adds the value to the parameters of the last module; the string must not be empty.
+  // Adds modules without parameters, one per byte of the text.
+  void appendModules(std::string_view symbols);
+  // Adds the value to the parameters of the last module. With no module there is nowhere for
+  // it to go, and it is dropped.
   void appendParameter(float value);
+  // Adds a module with the symbol and the values.
+  void appendModule(char symbol, std::span<const float> parameters);
   // Frees every module; the string is empty afterwards.
   void clear();
-  // Appends independent copies of every module of the other string, in order.
-  void appendCopyOf(const ModuleString& other);
-  // Appends a copy of one module with its values.
-  void appendCopyOf(const Module& module);
+  // Makes room for that many modules and values, so that the string can grow that far without
+  // moving; a reservation that cannot be had is skipped (the string then grows as needed).
+  void reserve(std::size_t modules, std::size_t values);
 
   // Appends the modules written in an "axiom=" line, reading from index 6 on. Values written
   // before the first module have no module to go to and are dropped.
@@ -49,27 +70,43 @@ class ModuleString {
 
   // The value form: each symbol, then "(v1,v2)" with "%f" values when it has parameters.
   std::string valueForm() const;
+  // Writes the value form and a line feed.
+  void print(Output& out) const;
   // Writes the value form and a line feed to standard output.
   void print() const;
 
-  // Bracket look-ups used by the context searches, answered in constant time from an index
-  // that is rebuilt after the string changes (by a walk when the module belongs to another
-  // string). Each returns none when there is no such bracket.
-  const Module* nearestOpenBefore(const Module& module) const;  // nearest '[' to the left
-  const Module* nearestCloseAfter(const Module& module) const;  // nearest ']' to the right
+  // Sequential reading with the offsets kept on the way: `for (Module m : string)`.
+  class Iterator {
+   public:
+    Module operator*() const;
+    Iterator& operator++();
+    bool operator!=(const Iterator& other) const { return position_ != other.position_; }
+    std::size_t position() const { return position_; }
+
+   private:
+    friend class ModuleString;
+    Iterator(const ModuleString& string, std::size_t position, std::size_t offset)
+        : string_(&string), position_(position), offset_(offset) {}
+    const ModuleString* string_;
+    std::size_t position_;
+    std::size_t offset_;
+  };
+  Iterator begin() const { return Iterator(*this, 0, 0); }
+  Iterator end() const { return Iterator(*this, size(), values_.size()); }
 
  private:
-  void buildBracketIndex() const;
-  bool holds(const Module& module) const;
+  static constexpr std::size_t kBlockShift = 6;     // 64 modules per offset block
+  static constexpr std::uint8_t kLargeCount = 255;  // the count is in largeCounts_
+  void materializeCounts();
 
-  std::deque<Module> modules_;
-  Module* first_ = nullptr;
-  Module* last_ = nullptr;
-
-  static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
-  mutable std::vector<std::uint32_t> openBefore_;
-  mutable std::vector<std::uint32_t> closeAfter_;
-  mutable bool bracketIndexValid_ = false;
+  std::vector<char> symbols_;
+  std::vector<float> values_;
+  // One count byte per module, or empty while no module has a value.
+  std::vector<std::uint8_t> counts_;
+  // The offset in values_ of every 64th module, kept while counts_ is in use.
+  std::vector<std::size_t> blockStarts_;
+  // Modules with 255 or more values, by position, in increasing order.
+  std::vector<std::pair<std::size_t, std::size_t>> largeCounts_;
 };
 
 }  // namespace lsys

@@ -1,121 +1,151 @@
 #include "derivation/rule_matching.h"
 
-#include <vector>
+#include <algorithm>
 
 #include "app/lsystem.h"
-#include "derivation/parametric_eval.h"
+#include "derivation/evaluator.h"
 #include "description/rule.h"
 
 namespace lsys {
 namespace {
 
-// Whether a context search goes on past a module with this symbol: in ignore mode only listed
-// symbols are passed over, in consider mode only unlisted ones.
-bool passesOver(const LSystem& lsystem, char symbol) {
-  return lsystem.isContextSymbol(symbol) != lsystem.considerMode;
-}
+bool hasContext(const Rule& rule) { return rule.leftContextPos != 0 || rule.rightContextPos != 0; }
 
-void appendValues(std::vector<double>& values, const Module& module) {
-  for (float value : module.parameters) values.push_back(value);
+// Whether the rule applies to every module with its predecessor and has nothing to evaluate:
+// then its successor is appended as it stands.
+bool alwaysApplies(const Rule& rule) {
+  return !hasContext(rule) && rule.conditions.empty() && !rule.successor.hasExpressions();
 }
 
 }  // namespace
 
-bool findLeftContext(LSystem& lsystem, const Module& module, char symbol) {
-  const ModuleString& string = *lsystem.current;
-  const Module* p = module.prev;
-  for (;;) {
-    if (p == nullptr) return false;
-    for (;;) {
-      // Climb out of the branches that enclose the module.
-      while (p->symbol == '[' && p->prev != nullptr) p = p->prev;
-      if (p->symbol != ']') break;
-      // Step over a whole branch: back to the nearest '[' (brackets are not counted), then once
-      // more to the left.
-      p = string.nearestOpenBefore(*p);
-      if (p == nullptr) return false;
-      p = p->prev;
-      if (p == nullptr) return false;
-      if (p->symbol != ']') break;
+ModuleRewriter::ModuleRewriter(const LSystem& lsystem, const ModuleString& source,
+                               Evaluator& evaluator)
+    : lsystem_(lsystem), source_(source), evaluator_(evaluator), search_(source, lsystem) {
+  for (int symbol = 0; symbol < 256; ++symbol) {
+    const std::vector<const Rule*>& rules = lsystem.rulesFor(static_cast<char>(symbol));
+    Plan plan = Plan::kTry;
+    if (rules.empty()) {
+      plan = Plan::kCopy;
+    } else if (alwaysApplies(*rules.front())) {
+      plan = Plan::kFixed;
     }
-    lsystem.leftMatch = p;
-    if (p->symbol == symbol) return true;
-    if (!passesOver(lsystem, p->symbol)) return false;
-    p = p->prev;
+    plans_[static_cast<std::size_t>(symbol)] = plan;
   }
 }
 
-bool findRightContext(LSystem& lsystem, const Module& module, char symbol) {
-  const ModuleString& string = *lsystem.current;
-  // Each '[' met opens a frame: its branch is searched first, then the part behind the nearest
-  // ']' after it, and then the '[' itself is examined. Passing over the '[' would only search
-  // its branch again, which has already failed, so a frame ends after its '[' is examined.
-  struct Frame {
-    const Module* bracket;
-    bool searchingBranch;   // false once the search behind the branch has started
-    bool branchMetBracket;  // the branch search reached a nested '[' before failing
-  };
-  std::vector<Frame> frames;
-  const Module* q = module.next;
-  for (;;) {
-    // Walk one run of modules until it matches, ends, or reaches a '['.
-    for (;;) {
-      if (q == nullptr || q->symbol == ']') break;
-      if (q->symbol == '[') {
-        if (!frames.empty() && frames.back().searchingBranch) frames.back().branchMetBracket = true;
-        frames.push_back({q, true, false});
-        q = q->next;
-        continue;
-      }
-      lsystem.rightMatch = q;
-      if (q->symbol == symbol) return true;
-      if (!passesOver(lsystem, q->symbol)) break;
-      q = q->next;
-    }
-    // The run failed: resume the innermost frame.
-    q = nullptr;
-    while (q == nullptr) {
-      if (frames.empty()) return false;
-      Frame& frame = frames.back();
-      if (frame.searchingBranch) {
-        frame.searchingBranch = false;
-        // A nested '[' in the branch shares this frame's nearest ']', and its search behind
-        // that ']' has already failed.
-        if (!frame.branchMetBracket) {
-          const Module* close = string.nearestCloseAfter(*frame.bracket);
-          if (close != nullptr && close->next != nullptr) {
-            q = close->next;
-            continue;
-          }
-        }
-      }
-      lsystem.rightMatch = frame.bracket;
-      if (symbol == '[') return true;
-      frames.pop_back();
-    }
-  }
+void ModuleRewriter::appendValues(std::size_t offset, std::size_t count) {
+  const std::span<const float> values = source_.values();
+  for (std::size_t k = 0; k < count; ++k) values_.push_back(values[offset + k]);
 }
 
-void rewriteModule(LSystem& lsystem, const Module& module, ModuleString& target) {
-  std::vector<double> values;
+void ModuleRewriter::appendValues(std::size_t position) {
+  appendValues(source_.parameterOffset(position), source_.parameterCount(position));
+}
+
+bool ModuleRewriter::tryRule(const Rule& rule, std::size_t position, std::size_t offset,
+                             ModuleString& target) {
+  std::optional<std::size_t> leftMatch;
+  std::optional<std::size_t> rightMatch;
+  if (rule.leftContextPos != 0) {
+    leftMatch = search_.left(position, rule.leftContext);
+    if (!leftMatch) return false;
+  }
+  if (rule.rightContextPos != 0) {
+    rightMatch = search_.right(position, rule.rightContext);
+    if (!rightMatch) return false;
+  }
+  // The values in the order of the rule's names: left context, module, right context.
+  values_.clear();
+  if (leftMatch) appendValues(*leftMatch);
+  appendValues(offset, source_.parameterCount(position));
+  if (rightMatch) appendValues(*rightMatch);
+  if (!rule.conditions.empty() && !evaluator_.conditionHolds(rule, values_)) return false;
+
+  const TemplateString& successor = rule.successor;
+  if (!successor.hasExpressions()) {
+    target.appendModules(successor.symbols());
+    return true;
+  }
+  evaluator_.evaluateArguments(rule, values_, arguments_);
+  const std::string_view symbols = successor.symbols();
+  const std::span<const float> arguments = arguments_;
+  std::size_t used = 0;
+  for (std::size_t k = 0; k < symbols.size(); ++k) {
+    const std::size_t count = std::min(successor.expressionCount(k), arguments.size() - used);
+    target.appendModule(symbols[k], arguments.subspan(used, count));
+    used += count;
+  }
+  return true;
+}
+
+void ModuleRewriter::rewriteModule(std::size_t position, std::size_t offset, ModuleString& target) {
+  const char symbol = source_.symbolAt(position);
   // Only rules with the module's symbol as predecessor can apply; they keep their file order.
-  for (const Rule* rule : lsystem.rulesFor(module.symbol)) {
-    lsystem.ruleCursor = rule;
-    if (rule->leftContextPos != 0 && !findLeftContext(lsystem, module, rule->leftContext)) {
-      continue;
-    }
-    if (rule->rightContextPos != 0 && !findRightContext(lsystem, module, rule->rightContext)) {
-      continue;
-    }
-    values.clear();
-    if (rule->leftContextPos != 0) appendValues(values, *lsystem.leftMatch);
-    appendValues(values, module);
-    if (rule->rightContextPos != 0) appendValues(values, *lsystem.rightMatch);
-    if (!conditionHolds(*rule, values)) continue;
-    appendSuccessor(*rule, values, target);
-    return;
+  for (const Rule* rule : lsystem_.rulesFor(symbol)) {
+    if (tryRule(*rule, position, offset, target)) return;
   }
-  target.appendCopyOf(module);
+  const std::size_t count = source_.parameterCount(position);
+  target.appendModule(symbol, source_.values().subspan(offset, count));
+}
+
+void ModuleRewriter::rewriteAll(ModuleString& target) {
+  const std::string_view symbols = source_.symbols();
+  const bool parametric = source_.hasParameters();
+  std::size_t offset = 0;
+  for (std::size_t position = 0; position < symbols.size(); ++position) {
+    const char symbol = symbols[position];
+    switch (plans_[static_cast<unsigned char>(symbol)]) {
+      case Plan::kFixed:
+        target.appendModules(lsystem_.rulesFor(symbol).front()->successor.symbols());
+        break;
+      case Plan::kCopy:
+        if (!parametric) {
+          target.appendModule(symbol);
+          break;
+        }
+        [[fallthrough]];
+      case Plan::kTry:
+        rewriteModule(position, offset, target);
+        break;
+    }
+    if (parametric) offset += source_.parameterCount(position);
+  }
+}
+
+ModuleRewriter::TargetBound ModuleRewriter::targetBound() const {
+  std::array<std::size_t, 256> counts{};
+  for (char symbol : source_.symbols()) ++counts[static_cast<unsigned char>(symbol)];
+  // A module that no rule rewrites is copied: one module, and at most all the source's values
+  // for all copies together.
+  TargetBound bound{0, source_.values().size()};
+  for (int symbol = 0; symbol < 256; ++symbol) {
+    const std::size_t count = counts[static_cast<std::size_t>(symbol)];
+    if (count == 0) continue;
+    const bool fixed = plans_[static_cast<std::size_t>(symbol)] == Plan::kFixed;
+    std::size_t longest = fixed ? 0 : 1;
+    std::size_t most = 0;
+    for (const Rule* rule : lsystem_.rulesFor(static_cast<char>(symbol))) {
+      longest = std::max(longest, rule->successor.symbols().size());
+      most = std::max(most, rule->successor.expressionTotal());
+      if (fixed) break;
+    }
+    bound.modules += count * longest;
+    bound.values += count * most;
+  }
+  return bound;
+}
+
+std::optional<std::size_t> findLeftContext(const LSystem& lsystem, std::size_t position,
+                                           char symbol) {
+  ContextSearch search(*lsystem.current, lsystem);
+  return search.left(position, symbol);
+}
+
+std::optional<std::size_t> findRightContext(const LSystem& lsystem, std::size_t position,
+                                            char symbol) {
+  ContextSearch search(*lsystem.current, lsystem);
+  return search.right(position, symbol);
 }
 
 }  // namespace lsys

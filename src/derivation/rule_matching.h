@@ -1,25 +1,79 @@
 // Choosing the rule that rewrites one module: predecessor, bracket-aware contexts, condition.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "derivation/context_search.h"
 #include "derivation/module_string.h"
 
 namespace lsys {
 
+class Evaluator;
 class LSystem;
+class Rule;
 
-// Rewrites one module of the current generation into the target: the first rule (in file
-// order) whose predecessor equals the symbol, whose contexts are found and whose condition
-// holds appends its successor; a module that no rule rewrites is copied.
-void rewriteModule(LSystem& lsystem, const Module& module, ModuleString& target);
+// Rewrites the modules of one source word, each as if all were rewritten at once. Lives for
+// one pass; the L-system, the source and the evaluator must outlive it.
+class ModuleRewriter {
+ public:
+  ModuleRewriter(const LSystem& lsystem, const ModuleString& source, Evaluator& evaluator);
+  ModuleRewriter(const ModuleRewriter&) = delete;
+  ModuleRewriter& operator=(const ModuleRewriter&) = delete;
 
-// Whether the symbol is the left context of the module (a module of the current generation).
-// Climbs out of enclosing branches and steps over whole branches to the left; brackets are not
-// counted, so a ']' leads back to the nearest '['. Sets leftMatch to where the search stopped.
-bool findLeftContext(LSystem& lsystem, const Module& module, char symbol);
+  // Rewrites the module at the position into the target: the first rule (in file order) whose
+  // predecessor equals the symbol, whose contexts are found and whose condition holds appends
+  // its successor; a module that no rule rewrites is copied. The offset is where the module's
+  // values start in the source.
+  void rewriteModule(std::size_t position, std::size_t offset, ModuleString& target);
+  void rewriteModule(std::size_t position, ModuleString& target) {
+    rewriteModule(position, source_.parameterOffset(position), target);
+  }
 
-// Whether the symbol is the right context of the module: looks into each branch first, then
-// behind it (after the nearest ']'); a ']' ends the branch being searched. Sets rightMatch to
-// where the search stopped. Runs in time linear in the string and in constant call-stack depth.
-bool findRightContext(LSystem& lsystem, const Module& module, char symbol);
+  // Rewrites every module of the source, in order, into the target.
+  void rewriteAll(ModuleString& target);
+
+  // The most modules and values that rewriting every module of the source can append.
+  struct TargetBound {
+    std::size_t modules;
+    std::size_t values;
+  };
+  TargetBound targetBound() const;
+
+  ContextSearch& contextSearch() { return search_; }
+
+ private:
+  // What rewriting a module with a given symbol takes.
+  enum class Plan : std::uint8_t {
+    kCopy,   // no rule has the symbol as predecessor
+    kFixed,  // the first rule always applies and has nothing to evaluate
+    kTry,    // rules are tried in order
+  };
+
+  bool tryRule(const Rule& rule, std::size_t position, std::size_t offset, ModuleString& target);
+  void appendValues(std::size_t position);
+  void appendValues(std::size_t offset, std::size_t count);
+
+  const LSystem& lsystem_;
+  const ModuleString& source_;
+  Evaluator& evaluator_;
+  ContextSearch search_;
+  std::array<Plan, 256> plans_{};
+  std::vector<double> values_;    // the gathered values of one rule application
+  std::vector<float> arguments_;  // the evaluated successor arguments of one application
+};
+
+// Whether the symbol is the left context of the module at the position in the current
+// generation: the position of the matching module, or none. Builds the search afresh.
+std::optional<std::size_t> findLeftContext(const LSystem& lsystem, std::size_t position,
+                                           char symbol);
+
+// Whether the symbol is the right context of the module at the position in the current
+// generation: the position of the matching module, or none. Builds the search afresh.
+std::optional<std::size_t> findRightContext(const LSystem& lsystem, std::size_t position,
+                                            char symbol);
 
 }  // namespace lsys

@@ -9,12 +9,15 @@ void TemplateString::appendModule(char symbol) {
   TemplateModule& module = modules_.emplace_back();
   module.symbol = symbol;
   LinkAfterLast(module, first_, last_);
+  symbols_.push_back(symbol);
+  expressionCounts_.push_back(0);
 }
 
 void TemplateString::appendExpression(std::string_view text) {
   if (last_ == nullptr) return;
   last_->expressions.emplace_back(text);
   ++expressionCount_;
+  ++expressionCounts_.back();
 }
 
 void TemplateString::clear() {
@@ -23,6 +26,8 @@ void TemplateString::clear() {
   last_ = nullptr;
   cursor_ = nullptr;
   expressionCount_ = 0;
+  symbols_.clear();
+  expressionCounts_.clear();
   modulesDone_ = false;
   expressionsDone_ = false;
 }

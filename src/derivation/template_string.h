@@ -1,5 +1,6 @@
 // A rule's successor: a sequence of symbols whose parameters are argument expression texts still
-// to be evaluated, with a built-in cursor for walking it.
+// to be evaluated. Besides the linked modules it keeps the compiled flat form that a rewrite
+// pass appends from: the symbols in one text and the number of expressions of each module.
 #pragma once
 
 #include <deque>
@@ -37,11 +38,20 @@ class TemplateString {
   // Every argument expression text, in the order the successor holds them.
   std::vector<std::string_view> expressionTexts() const;
 
+  // The compiled form: one symbol per module, in order.
+  std::string_view symbols() const { return symbols_; }
+  // The number of expressions of the module at the position; their values are taken in this
+  // order from the evaluated argument list.
+  std::size_t expressionCount(std::size_t position) const { return expressionCounts_[position]; }
+  // The number of expressions of all modules.
+  std::size_t expressionTotal() const { return expressionCount_; }
+
   // The expression form, e.g. F({x*2},{y})A, without a line end.
   std::string expressionForm() const;
   // Writes the expression form to standard output.
   void print() const;
 
+  // Kept for the specified cursor walk; the pipeline does not call it.
   // The cursor walk: firstModule; while !modulesDone(): use the symbol, walk the expressions
   // with firstExpression / nextExpression while !expressionsDone(); then nextModule.
   char firstModule();
@@ -59,6 +69,8 @@ class TemplateString {
   TemplateModule* first_ = nullptr;
   TemplateModule* last_ = nullptr;
   std::size_t expressionCount_ = 0;
+  std::string symbols_;
+  std::vector<std::size_t> expressionCounts_;
 
   TemplateModule* cursor_ = nullptr;
   std::size_t expressionCursor_ = 0;

@@ -6,6 +6,7 @@
 
 #include "app/lsystem.h"
 #include "common/narrowing.h"
+#include "common/output.h"
 #include "turtle/turtle.h"
 
 namespace lsys {
@@ -26,7 +27,7 @@ class Interpreter {
     turtle_.resetStartWidth();
   }
 
-  void interpret(const Module& module);
+  void interpret(Module module);
   void frameCamera();
 
  private:
@@ -50,7 +51,7 @@ void Interpreter::updateRange(double z) {
   if (minZ_ > z) minZ_ = NarrowToFloat(z);
 }
 
-void Interpreter::interpret(const Module& module) {
+void Interpreter::interpret(Module module) {
   const bool hasParameter = !module.parameters.empty();
   const float p = hasParameter ? module.parameters.front() : 0.0f;
   const double angle = static_cast<double>(hasParameter ? p : lsystem_.gamma) * degToRad;
@@ -116,7 +117,12 @@ void Interpreter::interpret(const Module& module) {
       turtle_.push();
       break;
     case ']':
-      turtle_.pop();
+      if (!turtle_.pop()) {
+        Output& console = lsystem_.console();
+        console.text("ERROR::STACKUNDERFLOW ");
+        console.integer(turtle_.depth());
+        console.character('\n');
+      }
       break;
     case '!':
       turtle_.resetStartWidth();
@@ -164,9 +170,7 @@ void MakePolyListe(LSystem& lsystem) {
   lsystem.segmentColours.clear();
   lsystem.polygons.clear();
   Interpreter interpreter(lsystem);
-  for (const Module* module = lsystem.current->first(); module != nullptr; module = module->next) {
-    interpreter.interpret(*module);
-  }
+  for (const Module module : *lsystem.current) interpreter.interpret(module);
   interpreter.frameCamera();
 }
 

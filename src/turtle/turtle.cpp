@@ -1,7 +1,5 @@
 #include "turtle/turtle.h"
 
-#include <cstdio>
-
 namespace lsys {
 
 Turtle::Turtle() { stack_.reserve(kPreallocatedStates); }
@@ -47,11 +45,8 @@ void Turtle::push() {
   ++depth_;
 }
 
-void Turtle::pop() {
-  if (depth_ <= 0) {
-    std::printf("ERROR::STACKUNDERFLOW %i\n", depth_);
-    return;
-  }
+bool Turtle::pop() {
+  if (depth_ <= 0) return false;
   --depth_;
   const SavedState& saved = stack_.back();
   up_ = saved.up;
@@ -61,6 +56,7 @@ void Turtle::pop() {
   width_ = saved.width;
   startWidth_ = saved.startWidth;
   stack_.pop_back();
+  return true;
 }
 
 }  // namespace lsys

@@ -31,8 +31,9 @@ class Turtle {
   // Saves position, frame and both widths. The stack grows beyond its preallocated 10,000
   // entries as needed.
   void push();
-  // Restores the last saved state, or prints "ERROR::STACKUNDERFLOW %i\n" when there is none.
-  void pop();
+  // Restores the last saved state; false, with nothing changed, when there is none (the caller
+  // reports the underflow).
+  bool pop();
 
   double x() const { return position_.x; }
   double y() const { return position_.y; }

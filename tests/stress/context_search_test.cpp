@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,6 @@ namespace lsys {
 namespace {
 
 using testing_support::CaptureOutput;
-using testing_support::MakeModules;
 
 constexpr std::size_t kDepth = 100000;
 
@@ -27,14 +27,6 @@ std::unique_ptr<LSystem> MakeSystem(const std::string& axiom, const std::string&
   auto lsystem = testing_support::MakeSystem(axiom, rules, listed, consider);
   lsystem->steps = 1;
   return lsystem;
-}
-
-std::size_t IndexOf(const LSystem& lsystem, const Module* wanted) {
-  std::size_t index = 0;
-  for (const Module* m = lsystem.current->first(); m != nullptr; m = m->next, ++index) {
-    if (m == wanted) return index;
-  }
-  return static_cast<std::size_t>(-1);
 }
 
 std::string Repeat(const std::string& part, std::size_t count) {
@@ -57,13 +49,10 @@ TEST(RightContextStress, IntoOneHundredThousandNestedBranches) {
   const std::string axiom = "A" + std::string(kDepth, '[') + "B";
   for (const Mode& mode : kModes) {
     auto lsystem = MakeSystem(axiom, mode.listed, mode.consider);
-    const Module& a = *lsystem->current->first();
-    EXPECT_TRUE(findRightContext(*lsystem, a, 'B')) << mode.listed;
-    EXPECT_EQ(IndexOf(*lsystem, lsystem->rightMatch), kDepth + 1) << mode.listed;
-    EXPECT_FALSE(findRightContext(*lsystem, a, 'Z')) << mode.listed;
+    EXPECT_EQ(findRightContext(*lsystem, 0, 'B'), kDepth + 1) << mode.listed;
+    EXPECT_FALSE(findRightContext(*lsystem, 0, 'Z')) << mode.listed;
     // The innermost '[' is the first one examined, after its branch failed.
-    EXPECT_TRUE(findRightContext(*lsystem, a, '[')) << mode.listed;
-    EXPECT_EQ(IndexOf(*lsystem, lsystem->rightMatch), kDepth) << mode.listed;
+    EXPECT_EQ(findRightContext(*lsystem, 0, '['), kDepth) << mode.listed;
   }
 }
 
@@ -72,10 +61,8 @@ TEST(RightContextStress, NestedBranchesClosedAgain) {
   const std::string axiom = "A" + std::string(kDepth, '[') + std::string(kDepth, ']') + "C";
   for (const Mode& mode : kModes) {
     auto lsystem = MakeSystem(axiom, mode.listed, mode.consider);
-    const Module& a = *lsystem->current->first();
-    EXPECT_FALSE(findRightContext(*lsystem, a, 'C')) << mode.listed;
-    EXPECT_TRUE(findRightContext(*lsystem, a, '[')) << mode.listed;
-    EXPECT_EQ(IndexOf(*lsystem, lsystem->rightMatch), kDepth) << mode.listed;
+    EXPECT_FALSE(findRightContext(*lsystem, 0, 'C')) << mode.listed;
+    EXPECT_EQ(findRightContext(*lsystem, 0, '['), kDepth) << mode.listed;
   }
 }
 
@@ -103,9 +90,11 @@ TEST(LeftContextStress, BracketRuns) {
   for (const Case& c : cases) {
     auto lsystem = MakeSystem(c.axiom, c.mode.listed, c.mode.consider);
     const std::string label = c.axiom.substr(0, 4) + "... list '" + c.mode.listed + "'";
-    EXPECT_EQ(findLeftContext(*lsystem, *lsystem->current->last(), 'A'), c.found) << label;
-    if (c.found) {
-      EXPECT_EQ(lsystem->leftMatch, lsystem->current->first()) << label;
+    const std::optional<std::size_t> found =
+        findLeftContext(*lsystem, lsystem->current->size() - 1, 'A');
+    EXPECT_EQ(found.has_value(), c.found) << label;
+    if (c.found && found) {
+      EXPECT_EQ(*found, 0u) << label;
     }
   }
 }
@@ -115,19 +104,16 @@ TEST(ContextSearchStress, ThirtyNestedBranchesInConsiderMode) {
   for (std::size_t depth : {std::size_t{30}, std::size_t{50000}}) {
     const std::string axiom = "A" + Repeat("[B", depth) + std::string(depth, ']') + "C";
     auto lsystem = MakeSystem(axiom, "A", true);
-    const Module& a = *lsystem->current->first();
-    const Module& b = *a.next->next;
-    const Module& c = *lsystem->current->last();
+    const std::size_t a = 0;
+    const std::size_t b = 2;
+    const std::size_t c = lsystem->current->size() - 1;
     EXPECT_FALSE(findRightContext(*lsystem, a, 'C')) << depth;
     EXPECT_FALSE(findRightContext(*lsystem, a, 'Z')) << depth;
     EXPECT_FALSE(findRightContext(*lsystem, b, 'C')) << depth;
-    EXPECT_TRUE(findRightContext(*lsystem, a, 'B')) << depth;
-    EXPECT_EQ(IndexOf(*lsystem, lsystem->rightMatch), 2u) << depth;
-    EXPECT_TRUE(findRightContext(*lsystem, a, '[')) << depth;
-    EXPECT_EQ(IndexOf(*lsystem, lsystem->rightMatch), 2 * depth - 1) << depth;
+    EXPECT_EQ(findRightContext(*lsystem, a, 'B'), 2u) << depth;
+    EXPECT_EQ(findRightContext(*lsystem, a, '['), 2 * depth - 1) << depth;
     // Leftwards the unlisted B and '[' are passed over all the way to A.
-    EXPECT_TRUE(findLeftContext(*lsystem, c, 'A')) << depth;
-    EXPECT_EQ(lsystem->leftMatch, &a) << depth;
+    EXPECT_EQ(findLeftContext(*lsystem, c, 'A'), a) << depth;
   }
 }
 
@@ -157,6 +143,55 @@ TEST(DeriveStress, ThirtyNestedBranchesInConsiderMode) {
   // Every B but the innermost finds a B in its branch; C finds A to its left.
   EXPECT_EQ(printed,
             "Parsing:\nstep 1 >>A" + Repeat("[E", 29) + "[B" + std::string(30, ']') + "Z\n");
+}
+
+// A search that passes over the symbol of the module it starts from would walk the whole run
+// again for every module of the run: a pass over 128k modules would take minutes instead of
+// milliseconds.
+TEST(LinearPassStress, SearchesPassingOverTheirOwnSymbol) {
+  constexpr std::size_t kModules = 1 << 17;
+  const std::string run(kModules, 'B');
+  struct Case {
+    std::string axiom;
+    const char* listed;
+    bool consider;
+    std::string rule;
+    std::string result;
+  };
+  const Case cases[] = {
+      {"A" + run, "B", false, "A<B->C", "A" + std::string(kModules, 'C')},
+      {"A" + run, "A", true, "A<B->C", "A" + std::string(kModules, 'C')},
+      {run + "A", "B", false, "B>A->C", std::string(kModules, 'C') + "A"},
+      {run + "A", "A", true, "B>A->C", std::string(kModules, 'C') + "A"},
+      // Not found: every search runs to the end of the word.
+      {run, "B", false, "A<B->C", run},
+      {run, "B", false, "B>A->C", run},
+      // Branches on the way: each is stepped over leftwards and searched into rightwards.
+      {"A" + Repeat("B[B]", kModules / 4), "B[]", false, "A<B->C",
+       "A" + Repeat("C[C]", kModules / 4)},
+      {Repeat("B[B]", kModules / 4) + "A", "B", false, "B>A->C",
+       Repeat("C[B]", kModules / 4) + "A"},
+  };
+  for (const Case& c : cases) {
+    auto lsystem = MakeSystem(c.axiom, c.listed, c.consider, {c.rule});
+    const std::string printed = CaptureOutput([&] { Derive(*lsystem); });
+    EXPECT_TRUE(printed == "Parsing:\nstep 1 >>" + c.result + "\n")
+        << c.rule << " list '" << c.listed << "' consider " << c.consider;
+  }
+}
+
+TEST(LinearPassStress, ManyContextSymbolsInDeepBranches) {
+  // Each B looks for six different symbols to its right through 20,000 nested branches, and
+  // for as many to its left.
+  constexpr std::size_t kNesting = 20000;
+  const std::string axiom = "X" + Repeat("[B", kNesting) + std::string(kNesting, ']') + "Y";
+  auto lsystem = MakeSystem(axiom, "B[]", false,
+                            {"B>C->P", "B>D->P", "B>E->P", "B>F->P", "B>G->P", "B>Y->Q", "C<B->P",
+                             "D<B->P", "E<B->P", "F<B->P", "G<B->P", "X<B>Z->R"});
+  const std::string printed = CaptureOutput([&] { Derive(*lsystem); });
+  // No rule applies: behind every branch stands the first ']', followed by another ']', so no B
+  // reaches Y, and to the left every B finds X, which is not listed and ends the search.
+  EXPECT_TRUE(printed == "Parsing:\nstep 1 >>" + axiom + "\n");
 }
 
 }  // namespace

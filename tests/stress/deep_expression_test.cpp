@@ -26,8 +26,8 @@ TEST(DeepExpression, NestedParenthesesEvaluate) {
     EXPECT_TRUE(conditionHolds(rule, {2.0}));
     EXPECT_FALSE(conditionHolds(rule, {1.0}));
     const ModuleString& produced = produceSuccessor(rule, {2.0});
-    ASSERT_NE(produced.first(), nullptr);
-    EXPECT_EQ(produced.first()->parameters, std::vector<float>{6.0f});
+    ASSERT_FALSE(produced.empty());
+    EXPECT_EQ(testing_support::ParametersAt(produced, 0), std::vector<float>{6.0f});
   });
   EXPECT_EQ(printed, "");
 }
@@ -40,8 +40,8 @@ TEST(DeepExpression, LongOperatorChainsEvaluate) {
   for (int i = 0; i < 100000; ++i) powers += "x^";
   CaptureOutput([&] { rule.parse("A(x)->F(" + minuses + "x," + powers + "x)"); });
   const ModuleString& produced = produceSuccessor(rule, {1.0});
-  ASSERT_NE(produced.first(), nullptr);
-  EXPECT_EQ(produced.first()->parameters, (std::vector<float>{1.0f, 1.0f}));
+  ASSERT_FALSE(produced.empty());
+  EXPECT_EQ(testing_support::ParametersAt(produced, 0), (std::vector<float>{1.0f, 1.0f}));
 }
 
 TEST(DeepExpression, UnbalancedDeepConditionReportsTheParseErrorAndFails) {

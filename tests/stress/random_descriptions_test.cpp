@@ -91,7 +91,7 @@ class DescriptionGenerator {
 
 int countSymbol(const ModuleString& modules, char symbol) {
   int count = 0;
-  for (const Module* m = modules.first(); m != nullptr; m = m->next) count += m->symbol == symbol;
+  for (char s : modules.symbols()) count += s == symbol;
   return count;
 }
 

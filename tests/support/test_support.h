@@ -30,6 +30,12 @@ inline std::unique_ptr<ModuleString> MakeModules(const std::string& text) {
   return modules;
 }
 
+// The values of the module at the position, as a vector for comparisons.
+inline std::vector<float> ParametersAt(const ModuleString& modules, std::size_t position) {
+  const Module module = modules.at(position);
+  return {module.parameters.begin(), module.parameters.end()};
+}
+
 // An L-system whose current generation is the axiom, with the rules (parsed without showing
 // their report), the context symbols and the mode.
 inline std::unique_ptr<LSystem> MakeSystem(const std::string& axiom,

@@ -193,7 +193,7 @@ TEST_F(LoadDescriptionTest, LongLinesAreKeptWhole) {
   const std::string printed = Load("axiom=" + axiom + "B\n" + "define " + name + "=" + value +
                                    "\n" + "F->" + std::string(550, '+') + name + "\n");
   EXPECT_EQ(lsystem_.current->size(), 601u);
-  EXPECT_EQ(lsystem_.current->last()->symbol, 'B');
+  EXPECT_EQ(lsystem_.current->last().symbol, 'B');
   ASSERT_EQ(lsystem_.rules.size(), 1u);
   EXPECT_EQ(lsystem_.rules[0]->successor.expressionForm(), std::string(550, '+') + value);
   const std::string ruleText = "F->" + std::string(550, '+') + value;

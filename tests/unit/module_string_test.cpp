@@ -20,22 +20,29 @@ struct Expected {
   std::vector<float> parameters;
 };
 
-// Checks the modules in both directions of the links.
+// Checks the modules by position and by a sequential walk, which must agree.
 void ExpectModules(const ModuleString& modules, const std::vector<Expected>& expected,
                    const std::string& input) {
   ASSERT_EQ(modules.size(), expected.size()) << input;
-  const Module* module = modules.first();
-  const Module* previous = nullptr;
-  for (const Expected& e : expected) {
-    ASSERT_NE(module, nullptr) << input;
-    EXPECT_EQ(module->symbol, e.symbol) << input;
-    EXPECT_EQ(module->parameters, e.parameters) << input;
-    EXPECT_EQ(module->prev, previous) << input;
-    previous = module;
-    module = module->next;
+  std::size_t valueCount = 0;
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(modules.symbolAt(i), expected[i].symbol) << input << " module " << i;
+    EXPECT_EQ(testing_support::ParametersAt(modules, i), expected[i].parameters)
+        << input << " module " << i;
+    EXPECT_EQ(modules.parameterCount(i), expected[i].parameters.size()) << input << " " << i;
+    valueCount += expected[i].parameters.size();
   }
-  EXPECT_EQ(module, nullptr) << input;
-  EXPECT_EQ(modules.last(), previous) << input;
+  std::size_t walked = 0;
+  for (const Module module : modules) {
+    ASSERT_LT(walked, expected.size()) << input;
+    EXPECT_EQ(module.symbol, expected[walked].symbol) << input << " walk " << walked;
+    EXPECT_EQ(std::vector<float>(module.parameters.begin(), module.parameters.end()),
+              expected[walked].parameters)
+        << input << " walk " << walked;
+    ++walked;
+  }
+  EXPECT_EQ(walked, expected.size()) << input;
+  EXPECT_EQ(modules.values().size(), valueCount) << input;
   EXPECT_EQ(modules.empty(), expected.empty()) << input;
 }
 
@@ -111,30 +118,59 @@ TEST(ModuleString, ValueFormAndPrint) {
             std::string("A(-1.500000,0.100000,10000000000.000000,-0.000000)\0 \n", 53));
 }
 
-TEST(ModuleString, AppendCopyOfMakesIndependentCopies) {
+TEST(ModuleString, AppendedModulesAreIndependentCopies) {
   auto target = MakeModules("X");
   {
-    ModuleString empty;
-    target->appendCopyOf(empty);
-    ExpectModules(*target, {{'X', {}}}, "copy of empty");
-  }
-  {
     auto source = MakeModules("F(1,2)A[B(3)]");
-    target->appendCopyOf(*source);
-    source->first()->parameters[0] = 9.0f;
+    for (const Module module : *source) target->appendModule(module.symbol, module.parameters);
+    target->appendModule('E', {});
     source->clear();
     EXPECT_TRUE(source->empty());
   }  // the source is destroyed here
-  ExpectModules(*target,
-                {{'X', {}}, {'F', {1.0f, 2.0f}}, {'A', {}}, {'[', {}}, {'B', {3.0f}}, {']', {}}},
-                "after the source is gone");
+  ExpectModules(
+      *target,
+      {{'X', {}}, {'F', {1.0f, 2.0f}}, {'A', {}}, {'[', {}}, {'B', {3.0f}}, {']', {}}, {'E', {}}},
+      "after the source is gone");
   target->appendModule('Z');
   target->appendParameter(4.0f);
-  EXPECT_EQ(target->valueForm(), "XF(1.000000,2.000000)A[B(3.000000)]Z(4.000000)");
+  EXPECT_EQ(target->valueForm(), "XF(1.000000,2.000000)A[B(3.000000)]EZ(4.000000)");
+  target->appendModules("+-");
+  EXPECT_EQ(target->valueForm(), "XF(1.000000,2.000000)A[B(3.000000)]EZ(4.000000)+-");
+}
 
-  ModuleString single;
-  single.appendCopyOf(*target->first()->next);
-  ExpectModules(single, {{'F', {1.0f, 2.0f}}}, "copy of one module");
+TEST(ModuleString, ValuesAreFoundAcrossManyModules) {
+  // Offsets are kept per block of modules: a value must be found from any position, with
+  // parameters that first appear late, and with counts too large for one byte.
+  ModuleString modules;
+  std::vector<Expected> expected;
+  for (std::size_t i = 0; i < 300; ++i) {
+    const char symbol = static_cast<char>('A' + i % 26);
+    modules.appendModule(symbol);
+    expected.push_back({symbol, {}});
+    const std::size_t count = i < 150 ? 0 : (i == 200 ? 600 : i % 4);
+    for (std::size_t k = 0; k < count; ++k) {
+      const float value = static_cast<float>(i * 1000 + k);
+      modules.appendParameter(value);
+      expected.back().parameters.push_back(value);
+    }
+  }
+  modules.appendModule('Q', std::vector<float>(256, 2.5f));
+  expected.push_back({'Q', std::vector<float>(256, 2.5f)});
+  modules.appendModule('R');
+  modules.appendParameter(7.0f);
+  expected.push_back({'R', {7.0f}});
+  ExpectModules(modules, expected, "300 modules");
+  EXPECT_EQ(modules.parameterCount(200), 600u);
+  EXPECT_EQ(modules.at(200).parameters[599], 200599.0f);
+}
+
+TEST(ModuleString, ParametersBeforeTheFirstModuleAreDropped) {
+  ModuleString modules;
+  modules.appendParameter(1.0f);
+  EXPECT_TRUE(modules.empty());
+  EXPECT_FALSE(modules.hasParameters());
+  modules.appendModule('F');
+  ExpectModules(modules, {{'F', {}}}, "dropped value");
 }
 
 TEST(ModuleString, ClearEmptiesAndAllowsReuse) {
@@ -156,6 +192,12 @@ TEST(TemplateString, CursorWalkVisitsModulesAndExpressionsInOrder) {
   successor.appendExpression("");
   EXPECT_EQ(successor.expressionForm(), "F({x*2},{y})AB({})");
   EXPECT_EQ(CaptureOutput([&] { successor.print(); }), "F({x*2},{y})AB({})");
+  // The compiled form that a rewrite pass appends from.
+  EXPECT_EQ(successor.symbols(), "FAB");
+  EXPECT_EQ(successor.expressionCount(0), 2u);
+  EXPECT_EQ(successor.expressionCount(1), 0u);
+  EXPECT_EQ(successor.expressionCount(2), 1u);
+  EXPECT_EQ(successor.expressionTotal(), 3u);
 
   for (int pass = 0; pass < 2; ++pass) {  // a second walk starts afresh
     std::string walk;

@@ -158,8 +158,8 @@ TEST(ProduceSuccessor, ValuesAreRoundedToTheNearestFloat) {
   auto rule = Parsed("A(x)->F(x/3,x*0.1)");
   const ModuleString* produced = nullptr;
   CaptureOutput([&] { produced = &produceSuccessor(*rule, {1.0}); });
-  ASSERT_NE(produced->first(), nullptr);
-  EXPECT_EQ(produced->first()->parameters,
+  ASSERT_FALSE(produced->empty());
+  EXPECT_EQ(testing_support::ParametersAt(*produced, 0),
             (std::vector<float>{static_cast<float>(1.0 / 3), static_cast<float>(1.0 * 0.1)}));
 }
 

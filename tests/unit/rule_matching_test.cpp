@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/lsystem.h"
+#include "derivation/evaluator.h"
 #include "description/rule.h"
 #include "support/test_support.h"
 
@@ -18,27 +20,13 @@ using testing_support::MakeModules;
 
 using testing_support::MakeSystem;
 
-const Module* ModuleAt(const LSystem& lsystem, std::size_t index) {
-  const Module* module = lsystem.current->first();
-  for (std::size_t i = 0; i < index && module != nullptr; ++i) module = module->next;
-  return module;
-}
-
-std::size_t IndexOf(const LSystem& lsystem, const Module* wanted) {
-  std::size_t index = 0;
-  for (const Module* m = lsystem.current->first(); m != nullptr; m = m->next, ++index) {
-    if (m == wanted) return index;
-  }
-  return static_cast<std::size_t>(-1);
-}
-
 // Rewrites every module of the current generation and returns the target's value form.
 std::string RewriteAll(LSystem& lsystem, std::string* printed = nullptr) {
   ModuleString target;
   const std::string out = CaptureOutput([&] {
-    for (const Module* m = lsystem.current->first(); m != nullptr; m = m->next) {
-      rewriteModule(lsystem, *m, target);
-    }
+    Evaluator evaluator(lsystem.console());
+    ModuleRewriter rewriter(lsystem, *lsystem.current, evaluator);
+    for (std::size_t i = 0; i < lsystem.current->size(); ++i) rewriter.rewriteModule(i, target);
   });
   if (printed != nullptr) *printed = out;
   return target.valueForm();
@@ -57,16 +45,14 @@ void ExpectSearches(const SearchCase* cases, std::size_t count, bool left,
   for (std::size_t i = 0; i < count; ++i) {
     const SearchCase& c = cases[i];
     auto lsystem = MakeSystem(c.axiom, {}, symbols, consider);
-    const Module* module = ModuleAt(*lsystem, c.module);
-    ASSERT_NE(module, nullptr) << c.axiom;
-    const bool found = left ? findLeftContext(*lsystem, *module, c.symbol)
-                            : findRightContext(*lsystem, *module, c.symbol);
+    ASSERT_LT(c.module, lsystem->current->size()) << c.axiom;
+    const std::optional<std::size_t> found = left ? findLeftContext(*lsystem, c.module, c.symbol)
+                                                  : findRightContext(*lsystem, c.module, c.symbol);
     const std::string label = std::string(c.axiom) + " module " + std::to_string(c.module) +
                               " symbol " + c.symbol + " list '" + symbols + "'";
-    EXPECT_EQ(found, c.found) << label;
+    EXPECT_EQ(found.has_value(), c.found) << label;
     if (found && c.found) {
-      EXPECT_EQ(IndexOf(*lsystem, left ? lsystem->leftMatch : lsystem->rightMatch), c.match)
-          << label;
+      EXPECT_EQ(*found, c.match) << label;
     }
   }
 }
@@ -160,44 +146,48 @@ TEST(FindRightContext, IgnoreAndConsiderLists) {
   ExpectSearches(considering, std::size(considering), false, "AB", true);
 }
 
-// The context searches written out step by step, for comparison on every short string.
+// The context searches written out step by step on the symbols, for comparison on every short
+// string.
 struct Reference {
   const LSystem& lsystem;
-  const Module* match = nullptr;
+  std::string_view word;
 
   bool passes(char symbol) const { return lsystem.isContextSymbol(symbol) != lsystem.considerMode; }
 
-  bool left(const Module& module, char c) {
-    const Module* p = module.prev;
+  std::optional<std::size_t> left(std::size_t module, char c) const {
+    if (module == 0) return std::nullopt;
+    std::size_t p = module - 1;
     for (;;) {
-      if (p == nullptr) return false;
       for (;;) {
-        while (p->symbol == '[' && p->prev != nullptr) p = p->prev;
-        if (p->symbol != ']') break;
-        while (p != nullptr && p->symbol != '[') p = p->prev;
-        if (p == nullptr || p->prev == nullptr) return false;
-        p = p->prev;
-        if (p->symbol != ']') break;
+        while (word[p] == '[' && p > 0) --p;
+        if (word[p] != ']') break;
+        while (word[p] != '[') {
+          if (p == 0) return std::nullopt;
+          --p;
+        }
+        if (p == 0) return std::nullopt;
+        --p;
+        if (word[p] != ']') break;
       }
-      match = p;
-      if (p->symbol == c) return true;
-      if (!passes(p->symbol)) return false;
-      p = p->prev;
+      if (word[p] == c) return p;
+      if (!passes(word[p]) || p == 0) return std::nullopt;
+      --p;
     }
   }
 
-  bool right(const Module& module, char c) {
-    for (const Module* q = module.next;; q = q->next) {
-      if (q == nullptr || q->symbol == ']') return false;
-      if (q->symbol == '[') {
-        if (right(*q, c)) return true;
-        const Module* close = q;
-        while (close != nullptr && close->symbol != ']') close = close->next;
-        if (close != nullptr && right(*close, c)) return true;
+  std::optional<std::size_t> right(std::size_t module, char c) const {
+    for (std::size_t q = module + 1;; ++q) {
+      if (q >= word.size() || word[q] == ']') return std::nullopt;
+      if (word[q] == '[') {
+        if (auto inBranch = right(q, c)) return inBranch;
+        std::size_t close = q;
+        while (close < word.size() && word[close] != ']') ++close;
+        if (close < word.size()) {
+          if (auto behind = right(close, c)) return behind;
+        }
       }
-      match = q;
-      if (q->symbol == c) return true;
-      if (!passes(q->symbol)) return false;
+      if (word[q] == c) return q;
+      if (!passes(word[q])) return std::nullopt;
     }
   }
 };
@@ -208,12 +198,12 @@ TEST(ContextSearch, AgreesWithTheStepwiseSearchOnEveryShortString) {
     std::string alphabet;
     std::size_t maxLength;
   };
-  const Strings families[] = {{"AB+[]", 5}, {"A[]", 6}};
+  const Strings families[] = {{"AB+[]", 5}, {"A[]", 6}, {"AB[]", 5}};
   struct Mode {
     std::string listed;
     bool consider;
   };
-  const Mode modes[] = {{"", false}, {"+[", false}, {"A", true}, {"", true}};
+  const Mode modes[] = {{"", false}, {"+[", false}, {"A", true}, {"", true}, {"B", false}};
   int failures = 0;
   for (const Strings& family : families) {
     const std::string& alphabet = family.alphabet;
@@ -224,23 +214,23 @@ TEST(ContextSearch, AgreesWithTheStepwiseSearchOnEveryShortString) {
         for (std::size_t d : digits) axiom.push_back(alphabet[d]);
         for (const Mode& mode : modes) {
           auto lsystem = MakeSystem(axiom, {}, mode.listed, mode.consider);
-          for (const Module* m = lsystem->current->first(); m != nullptr; m = m->next) {
-            for (char c : symbols) {
-              Reference left{*lsystem};
-              const bool expectLeft = left.left(*m, c);
-              const bool actualLeft = findLeftContext(*lsystem, *m, c);
-              Reference right{*lsystem};
-              const bool expectRight = right.right(*m, c);
-              const bool actualRight = findRightContext(*lsystem, *m, c);
-              const bool leftAgrees =
-                  actualLeft == expectLeft && (!expectLeft || lsystem->leftMatch == left.match);
-              const bool rightAgrees = actualRight == expectRight &&
-                                       (!expectRight || lsystem->rightMatch == right.match);
-              if (!leftAgrees || !rightAgrees) {
-                ++failures;
-                ADD_FAILURE() << axiom << " module " << IndexOf(*lsystem, m) << " symbol " << c
-                              << " list '" << mode.listed << "' consider " << mode.consider
-                              << (leftAgrees ? "" : " left") << (rightAgrees ? "" : " right");
+          const Reference reference{*lsystem, lsystem->current->symbols()};
+          // Once with the direct walks first, once with every answer from the tables. Each
+          // search object answers all the searches of its word, as during a pass.
+          for (std::size_t directSteps : {std::size_t{32}, std::size_t{1}, std::size_t{0}}) {
+            ContextSearch search(*lsystem->current, *lsystem);
+            search.setDirectSteps(directSteps);
+            for (std::size_t m = 0; m < axiom.size(); ++m) {
+              for (char c : symbols) {
+                const bool leftAgrees = search.left(m, c) == reference.left(m, c);
+                const bool rightAgrees = search.right(m, c) == reference.right(m, c);
+                if (!leftAgrees || !rightAgrees) {
+                  ++failures;
+                  ADD_FAILURE() << axiom << " module " << m << " symbol " << c << " list '"
+                                << mode.listed << "' consider " << mode.consider << " direct "
+                                << directSteps << (leftAgrees ? "" : " left")
+                                << (rightAgrees ? "" : " right");
+                }
               }
             }
           }
