@@ -1,5 +1,8 @@
 #include "turtle/turtle.h"
 
+#include <cmath>
+#include <cstring>
+
 namespace lsys {
 
 Turtle::Turtle() { stack_.reserve(kPreallocatedStates); }
@@ -10,14 +13,25 @@ void Turtle::move(double distance) {
   position_.z = position_.z + distance * heading_.z;
 }
 
+const SineCosine& Turtle::AngleCache::of(double angle) {
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &angle, sizeof bits);
+  // A drawing turns by a few distinct angles again and again; the same bits give the same
+  // sine and cosine, so they are computed once per angle while it stays in its slot.
+  Entry& entry = entries_[(bits ^ (bits >> 29) ^ (bits >> 47)) & (kSlots - 1)];
+  if (!entry.filled || entry.bits != bits) {
+    entry = {bits, {std::sin(angle), std::cos(angle)}, true};
+  }
+  return entry.value;
+}
+
 void Turtle::rotatePair(double angle, const Vector3& axis, Vector3& a, Vector3& b, bool normalise) {
-  rotationMatrix(angle, axis);
-  const Matrix3& m = currentRotation();
+  const Matrix3 m = rotationMatrix(angles_.of(angle), axis);
   a = multiply(m, a);
   b = multiply(m, b);
   if (normalise) {
-    normalize(a);
-    normalize(b);
+    a = normalize(a);
+    b = normalize(b);
   }
 }
 
@@ -32,8 +46,8 @@ void Turtle::turnAround() { rotatePair(3.141592654, up_, heading_, left_, false)
 void Turtle::levelOut() {
   if (heading_.x == 0.0 && heading_.y == 0.0) return;
   const Vector3 vertical{0.0, 0.0, 1.0};
-  cross(heading_, vertical, left_);
-  cross(heading_, left_, up_);
+  left_ = cross(heading_, vertical);
+  up_ = cross(heading_, left_);
   if (up_.z < 0.0) {
     up_ = {-up_.x, -up_.y, -up_.z};
     left_ = {-left_.x, -left_.y, -left_.z};

@@ -2,6 +2,8 @@
 // of saved states for branching. All arithmetic is in doubles.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -58,10 +60,27 @@ class Turtle {
     double startWidth;
   };
 
+  // The sine and cosine of recent angles, keyed by the angle's bits: the values are the ones
+  // std::sin and std::cos give, bit for bit.
+  class AngleCache {
+   public:
+    const SineCosine& of(double angle);
+
+   private:
+    static constexpr std::size_t kSlots = 16;
+    struct Entry {
+      std::uint64_t bits = 0;
+      SineCosine value;
+      bool filled = false;
+    };
+    std::array<Entry, kSlots> entries_{};
+  };
+
   // Rotates a and b by the angle about the axis (one matrix for both); normalises them when
   // asked.
-  static void rotatePair(double angle, const Vector3& axis, Vector3& a, Vector3& b, bool normalise);
+  void rotatePair(double angle, const Vector3& axis, Vector3& a, Vector3& b, bool normalise);
 
+  AngleCache angles_;
   Vector3 position_;
   double width_ = 1.0;
   double startWidth_ = 1.0;

@@ -109,6 +109,26 @@ TEST(Turtle, TheRotationAxisStaysAsItWas) {
   ExpectSame(turtle.left(), left, "pitch keeps left");
 }
 
+TEST(Turtle, RepeatedAnglesRotateAsFreshOnes) {
+  // More distinct angles than the turtle keeps sines for, each coming back often: every turn
+  // must give the bits that the rotation computed afresh gives.
+  Turtle turtle;
+  Vector3 heading = turtle.heading();
+  Vector3 left = turtle.left();
+  const Vector3 up = turtle.up();
+  for (int i = 0; i < 2000; ++i) {
+    const double angle = (i * 7 % 41 - 20) * 0.05;
+    turtle.turn(angle);
+    const Matrix3 m = rotationMatrix(angle, up);
+    heading = normalize(multiply(m, heading));
+    left = normalize(multiply(m, left));
+    ASSERT_EQ(turtle.heading().x, heading.x) << i;
+    ASSERT_EQ(turtle.heading().y, heading.y) << i;
+    ASSERT_EQ(turtle.left().x, left.x) << i;
+    ASSERT_EQ(turtle.left().z, left.z) << i;
+  }
+}
+
 TEST(Turtle, TurnAroundUsesTheTenDigitHalfTurn) {
   Turtle turtle;
   turtle.turnAround();

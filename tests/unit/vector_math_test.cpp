@@ -25,8 +25,7 @@ TEST(VectorMath, CrossIsRightHanded) {
       {{1, 2, 3}, {4, 5, 6}, {-3, 6, -3}},
   };
   for (const Case& c : cases) {
-    Vector3 out{9, 9, 9};
-    cross(c.a, c.b, out);
+    const Vector3 out = cross(c.a, c.b);
     const std::string input = "(" + std::to_string(c.a.x) + "," + std::to_string(c.a.y) + "," +
                               std::to_string(c.a.z) + ") x (" + std::to_string(c.b.x) + "," +
                               std::to_string(c.b.y) + "," + std::to_string(c.b.z) + ")";
@@ -37,8 +36,7 @@ TEST(VectorMath, CrossIsRightHanded) {
 }
 
 TEST(VectorMath, NormalizeMultipliesByTheInverseLength) {
-  Vector3 v{3, 4, 0};
-  normalize(v);
+  const Vector3 v = normalize({3, 4, 0});
   // 3 * (1 / 5) is one step above 0.6 in double; dividing 3 by 5 would give 0.6 itself.
   EXPECT_EQ(v.x, 0.6000000000000001);
   EXPECT_EQ(v.y, 0.8);
@@ -46,8 +44,7 @@ TEST(VectorMath, NormalizeMultipliesByTheInverseLength) {
 }
 
 TEST(VectorMath, NormalizeLeavesTheZeroVectorUnchanged) {
-  Vector3 v{0, 0, 0};
-  normalize(v);
+  const Vector3 v = normalize({0, 0, 0});
   EXPECT_EQ(v.x, 0.0);
   EXPECT_EQ(v.y, 0.0);
   EXPECT_EQ(v.z, 0.0);
@@ -64,14 +61,12 @@ TEST(VectorMath, MultiplyTakesRowsTimesTheColumnVector) {
 
 TEST(VectorMath, RotationTurnsCounterClockwiseAboutAUnitAxis) {
   const double quarter = std::acos(-1.0) / 2;
-  rotationMatrix(quarter, {0, 0, 1});
-  Vector3 r = multiply(currentRotation(), {1, 0, 0});
+  Vector3 r = multiply(rotationMatrix(quarter, {0, 0, 1}), {1, 0, 0});
   EXPECT_NEAR(r.x, 0.0, 1e-15);
   EXPECT_NEAR(r.y, 1.0, 1e-15);
   EXPECT_NEAR(r.z, 0.0, 1e-15);
 
-  rotationMatrix(quarter, {1, 0, 0});
-  r = multiply(currentRotation(), {0, 0, 1});
+  r = multiply(rotationMatrix(quarter, {1, 0, 0}), {0, 0, 1});
   EXPECT_NEAR(r.x, 0.0, 1e-15);
   EXPECT_NEAR(r.y, -1.0, 1e-15);
   EXPECT_NEAR(r.z, 0.0, 1e-15);
@@ -79,8 +74,7 @@ TEST(VectorMath, RotationTurnsCounterClockwiseAboutAUnitAxis) {
 
 TEST(VectorMath, RotationAboutTheZeroAxisIsCosineTimesIdentity) {
   const double t = 0.7;
-  rotationMatrix(t, {0, 0, 0});
-  const Matrix3& m = currentRotation();
+  const Matrix3 m = rotationMatrix(t, {0, 0, 0});
   const double c = std::cos(t);
   EXPECT_EQ(m.r0.x, c);
   EXPECT_EQ(m.r0.y, 0.0);
@@ -97,8 +91,7 @@ TEST(VectorMath, RotationUsesAnAxisOfLengthTwoUnchanged) {
   // The axis is not normalised: about (0,0,2) the table gives z^2 + (1 - z^2) c = 4 - 3c on the
   // diagonal and -2s / +2s beside it, which is no rotation.
   const double t = 0.5;
-  rotationMatrix(t, {0, 0, 2});
-  const Matrix3& m = currentRotation();
+  const Matrix3 m = rotationMatrix(t, {0, 0, 2});
   EXPECT_EQ(m.r2.z, 1.3672523143288817);
   EXPECT_EQ(m.r0.x, 0.8775825618903728);
   EXPECT_EQ(m.r1.y, 0.8775825618903728);
@@ -114,8 +107,7 @@ TEST(VectorMath, RotationUsesAnAxisOfLengthTwoUnchanged) {
 TEST(VectorMath, RotationFollowsTheTableBitForBit) {
   // Axis (0.3, -0.5, 0.7), angle 0.9, each entry evaluated left to right in doubles, e.g.
   // (1 - c) * x * y - z * s.
-  rotationMatrix(0.9, {0.3, -0.5, 0.7});
-  const Matrix3& m = currentRotation();
+  const Matrix3 m = rotationMatrix(0.9, {0.3, -0.5, 0.7});
   // clang-format off
   const double expected[3][3] = {
       {0.6556650711263046, -0.6050873414986387,  -0.3122015481505812},
@@ -131,15 +123,25 @@ TEST(VectorMath, RotationFollowsTheTableBitForBit) {
   }
 }
 
-TEST(VectorMath, EachRotationOverwritesTheSharedMatrix) {
-  rotationMatrix(0.9, {0.3, -0.5, 0.7});
-  rotationMatrix(0.0, {1, 0, 0});
-  const Matrix3& m = currentRotation();
-  EXPECT_EQ(m.r0.x, 1.0);
-  EXPECT_EQ(m.r1.y, 1.0);
-  EXPECT_EQ(m.r2.z, 1.0);
-  EXPECT_EQ(m.r0.y, 0.0);
-  EXPECT_EQ(m.r2.y, 0.0);
+TEST(VectorMath, RotationFromAKeptSineAndCosineIsTheSameBits) {
+  const Vector3 axis{0.3, -0.5, 0.7};
+  for (double angle : {0.9, -0.9, 0.0, 3.141592654, 1e-300, 25.7 * 3.141592654 / 180}) {
+    const Matrix3 direct = rotationMatrix(angle, axis);
+    const Matrix3 kept = rotationMatrix(SineCosine{std::sin(angle), std::cos(angle)}, axis);
+    const Vector3* a[3] = {&direct.r0, &direct.r1, &direct.r2};
+    const Vector3* b[3] = {&kept.r0, &kept.r1, &kept.r2};
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(a[i]->x, b[i]->x) << angle << " row " << i;
+      EXPECT_EQ(a[i]->y, b[i]->y) << angle << " row " << i;
+      EXPECT_EQ(a[i]->z, b[i]->z) << angle << " row " << i;
+    }
+  }
+  const Matrix3 none = rotationMatrix(0.0, {1, 0, 0});
+  EXPECT_EQ(none.r0.x, 1.0);
+  EXPECT_EQ(none.r1.y, 1.0);
+  EXPECT_EQ(none.r2.z, 1.0);
+  EXPECT_EQ(none.r0.y, 0.0);
+  EXPECT_EQ(none.r2.y, 0.0);
 }
 
 }  // namespace
