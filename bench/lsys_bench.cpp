@@ -3,14 +3,20 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <string>
 
 #include "app/lsystem.h"
+#include "app/run_program.h"
+#include "common/output.h"
 #include "derivation/derive.h"
 #include "derivation/evaluator.h"
 #include "derivation/rule_matching.h"
+#include "description/load_description.h"
 #include "description/rule.h"
 #include "scene/write_pov_file.h"
 #include "turtle/make_poly_liste.h"
@@ -102,6 +108,74 @@ void WritePlantScene(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(lsystem->current->size()));
 }
 BENCHMARK(WritePlantScene);
+
+// One rewrite pass whose left-context searches pass over the module's own symbol (ignore=B,
+// A<B->C on A and a run of B): linear searches make 128k modules take twice as long as 64k.
+void contextPass(benchmark::State& state, std::size_t modules) {
+  const char* const rules[] = {"A<B->C", "B>D->E", nullptr};
+  auto lsystem = makeSystem("A" + std::string(modules, 'B'), rules, 0, "B");
+  Evaluator evaluator(lsystem->console());
+  for (auto _ : state) {
+    ModuleString target;
+    ModuleRewriter rewriter(*lsystem, *lsystem->current, evaluator);
+    rewriter.rewriteAll(target);
+    benchmark::DoNotOptimize(target.size());
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(modules));
+}
+void ContextPass64k(benchmark::State& state) { contextPass(state, 1 << 16); }
+void ContextPass128k(benchmark::State& state) { contextPass(state, 1 << 17); }
+BENCHMARK(ContextPass64k);
+BENCHMARK(ContextPass128k);
+
+// A whole run of plant 1.24a (6 steps) against writing the same report and scene bytes from
+// memory: the cost of deriving, interpreting and formatting beyond the bare writes.
+const char* const kPlantDescription = "axiom=F\ngamma=25.7\nsteps=6\nF->F[+F]F[-F]F\n";
+
+std::string scratchPath(const char* name) {
+  return (std::filesystem::temp_directory_path() / name).string();
+}
+
+void WholeRunPlant(benchmark::State& state) {
+  const std::string description = scratchPath("lsys_bench_plant.ls");
+  const std::string scene = scratchPath("lsys_bench_plant.pov");
+  std::ofstream(description) << kPlantDescription;
+  const char* const argv[] = {"lsys2pov", description.c_str(), scene.c_str()};
+  for (auto _ : state) {
+    RunProgram(3, argv);
+    std::fflush(stdout);
+  }
+}
+BENCHMARK(WholeRunPlant);
+
+void WritePlantBytes(benchmark::State& state) {
+  // The bytes of one whole run, taken from a run made beforehand.
+  const std::string description = scratchPath("lsys_bench_plant.ls");
+  const std::string scene = scratchPath("lsys_bench_plant.pov");
+  std::ofstream(description) << kPlantDescription;
+  std::string report;
+  {
+    auto lsystem = std::make_unique<LSystem>();
+    Output console = Output::ToString(report);
+    lsystem->setConsole(console);
+    LoadDescription(*lsystem, description);
+    Derive(*lsystem);
+    MakePolyListe(*lsystem);
+    WritePovFile(*lsystem, scene);
+  }
+  std::ifstream in(scene, std::ios::binary);
+  const std::string sceneBytes((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
+  for (auto _ : state) {
+    std::fwrite(report.data(), 1, report.size(), stdout);
+    std::fflush(stdout);
+    std::FILE* file = std::fopen(scene.c_str(), "wb");
+    if (file == nullptr) break;
+    std::fwrite(sceneBytes.data(), 1, sceneBytes.size(), file);
+    std::fclose(file);
+  }
+}
+BENCHMARK(WritePlantBytes);
 
 }  // namespace
 }  // namespace lsys

@@ -66,7 +66,7 @@ class ContextSearch {
 
   const ModuleString& word_;
   std::array<bool, 256> passes_{};
-  std::size_t directSteps_ = 32;
+  std::size_t directSteps_ = 8;
 
   std::vector<Index> examined_;    // examinedFrom for every position, once built
   std::vector<Index> closeAfter_;  // closeAfter for every position, once built

@@ -217,7 +217,7 @@ TEST(ContextSearch, AgreesWithTheStepwiseSearchOnEveryShortString) {
           const Reference reference{*lsystem, lsystem->current->symbols()};
           // Once with the direct walks first, once with every answer from the tables. Each
           // search object answers all the searches of its word, as during a pass.
-          for (std::size_t directSteps : {std::size_t{32}, std::size_t{1}, std::size_t{0}}) {
+          for (std::size_t directSteps : {std::size_t{8}, std::size_t{1}, std::size_t{0}}) {
             ContextSearch search(*lsystem->current, *lsystem);
             search.setDirectSteps(directSteps);
             for (std::size_t m = 0; m < axiom.size(); ++m) {
