@@ -44,7 +44,8 @@ class ModuleString {
   std::size_t parameterCount(std::size_t position) const;
   // Where the module's values start in values(). Walks at most one block of 64 modules.
   std::size_t parameterOffset(std::size_t position) const;
-  // The module at the position (which must be below size()).
+  // The module at the position, which must be below size(); first and last need a string
+  // that is not empty.
   Module at(std::size_t position) const;
   Module first() const { return at(0); }
   Module last() const { return at(size() - 1); }

@@ -29,6 +29,7 @@ ModuleRewriter::ModuleRewriter(const LSystem& lsystem, const ModuleString& sourc
       plan = Plan::kCopy;
     } else if (alwaysApplies(*rules.front())) {
       plan = Plan::kFixed;
+      fixedSuccessors_[static_cast<std::size_t>(symbol)] = rules.front()->successor.symbols();
     }
     plans_[static_cast<std::size_t>(symbol)] = plan;
   }
@@ -97,7 +98,7 @@ void ModuleRewriter::rewriteAll(ModuleString& target) {
     const char symbol = symbols[position];
     switch (plans_[static_cast<unsigned char>(symbol)]) {
       case Plan::kFixed:
-        target.appendModules(lsystem_.rulesFor(symbol).front()->successor.symbols());
+        target.appendModules(fixedSuccessors_[static_cast<unsigned char>(symbol)]);
         break;
       case Plan::kCopy:
         if (!parametric) {

@@ -1,6 +1,6 @@
 #include "derivation/template_string.h"
 
-#include "app/console.h"
+#include "common/output.h"
 #include "derivation/link_after_last.h"
 
 namespace lsys {
@@ -57,7 +57,9 @@ std::string TemplateString::expressionForm() const {
   return out;
 }
 
-void TemplateString::print() const { printText(expressionForm()); }
+void TemplateString::print(Output& out) const { out.text(expressionForm()); }
+
+void TemplateString::print() const { print(StandardOutput()); }
 
 char TemplateString::firstModule() {
   cursor_ = first_;

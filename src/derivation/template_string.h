@@ -10,6 +10,8 @@
 
 namespace lsys {
 
+class Output;
+
 struct TemplateModule {
   TemplateModule* next = nullptr;
   TemplateModule* prev = nullptr;
@@ -48,6 +50,8 @@ class TemplateString {
 
   // The expression form, e.g. F({x*2},{y})A, without a line end.
   std::string expressionForm() const;
+  // Writes the expression form.
+  void print(Output& out) const;
   // Writes the expression form to standard output.
   void print() const;
 
