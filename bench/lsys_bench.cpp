@@ -1,6 +1,7 @@
 // Benchmarks of the stages on large strings. Each figure is best read as a ratio against
 // WalkString, which visits every module of a string of the same size in the same run.
 #include <benchmark/benchmark.h>
+#include "description/parse_modules.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -28,11 +29,11 @@ std::unique_ptr<LSystem> makeSystem(const std::string& axiom, const char* const 
                                     const std::string& ignore = "") {
   auto lsystem = std::make_unique<LSystem>();
   auto modules = std::make_unique<ModuleString>();
-  modules->parseModules("axiom=" + axiom + "\n");
+  ParseModules("axiom=" + axiom + "\n", 6, *modules);
   lsystem->setAxiom(std::move(modules));
   for (int i = 0; rules[i] != nullptr; ++i) {
     auto rule = std::make_unique<Rule>();
-    rule->parse(rules[i]);
+    rule->read(rules[i]);
     lsystem->addRule(std::move(rule));
   }
   for (char symbol : ignore) lsystem->addContextSymbol(symbol);

@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "common/output.h"
-#include "description/scan_number.h"
 
 namespace lsys {
 namespace {
@@ -149,26 +148,6 @@ void ModuleString::reserve(std::size_t modules, std::size_t values) {
     }
   } catch (const std::bad_alloc&) {
   } catch (const std::length_error&) {
-  }
-}
-
-void ModuleString::parseModules(const std::string& line) {
-  const char* text = line.c_str();
-  const int length = static_cast<int>(line.size());
-  int i = 6;
-  if (i > length) return;
-  while (text[i] != '\n' && text[i] != '\0') {
-    // A ',' or '(' starts a further parameter of the last module; a '(' right after a ')'
-    // continues the list of the same module.
-    while (text[i] == ',' || text[i] == '(') {
-      ++i;
-      appendParameter(ScanNumber(text, i));
-      const int end = SkipNumber(text, i);
-      if (end != 0) i = end;
-    }
-    if (text[i] == '\n' || text[i] == '\0') return;
-    if (text[i] != ',' && text[i] != ')') appendModule(text[i]);
-    ++i;
   }
 }
 

@@ -65,10 +65,6 @@ class ModuleString {
   // moving; a reservation that cannot be had is skipped (the string then grows as needed).
   void reserve(std::size_t modules, std::size_t values);
 
-  // Appends the modules written in an "axiom=" line, reading from index 6 on. Values written
-  // before the first module have no module to go to and are dropped.
-  void parseModules(const std::string& line);
-
   // The value form: each symbol, then "(v1,v2)" with "%f" values when it has parameters.
   std::string valueForm() const;
   // Writes the value form and a line feed.

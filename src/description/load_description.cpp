@@ -3,23 +3,40 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/console.h"
 #include "app/lsystem.h"
 #include "common/narrowing.h"
 #include "derivation/module_string.h"
+#include "description/load_report.h"
+#include "description/parse_modules.h"
 #include "description/rule.h"
 #include "description/scan_number.h"
 
 namespace lsys {
+
+const char* KeyText(LineKey key) {
+  switch (key) {
+    case LineKey::kRule:
+      return "->";
+    case LineKey::kAxiom:
+      return "axiom=";
+    case LineKey::kGamma:
+      return "gamma=";
+    case LineKey::kSteps:
+      return "steps=";
+    case LineKey::kIgnore:
+      return "ignore=";
+    case LineKey::kConsider:
+      return "consider=";
+  }
+  return "";
+}
+
+std::size_t ValueColumn(LineKey key) {
+  // The column right after the key when the key begins the line.
+  return key == LineKey::kRule ? 0 : std::string_view(KeyText(key)).size();
+}
+
 namespace {
-
-bool isAsciiAlnum(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-}
-
-bool contains(const std::string& line, const char* key) {
-  return line.find(key) != std::string::npos;
-}
 
 // Reads the whole file; false when it cannot be opened or read (a folder, a read error).
 bool readFile(const std::string& path, std::string& contents) {
@@ -33,53 +50,78 @@ bool readFile(const std::string& path, std::string& contents) {
   return !failed;
 }
 
-// The symbols of an "ignore=" or "consider=" line, from the value column to the end of the
-// line; the line feed is kept as a symbol.
-void addContextSymbols(LSystem& lsystem, const std::string& line, std::size_t column) {
-  for (std::size_t i = column; i < line.size(); ++i) {
-    std::printf(" ");
-    printChar(line[i]);
-    lsystem.addContextSymbol(line[i]);
-  }
-  std::printf("\n");
-}
+// The second pass over one line: each key it contains is handled on its own, in this order.
+class LineLoader {
+ public:
+  LineLoader(LSystem& lsystem, const DefinitionTable& definitions, LoadListener& listener)
+      : lsystem_(lsystem), definitions_(definitions), listener_(listener) {}
 
-void handleLine(LSystem& lsystem, const std::string& line,
-                const std::vector<Definition>& definitions) {
-  if (contains(line, "->")) {
+  void load(std::size_t index, const std::string& line) {
+    for (LineKey key : {LineKey::kRule, LineKey::kAxiom, LineKey::kGamma, LineKey::kSteps,
+                        LineKey::kIgnore, LineKey::kConsider}) {
+      const std::size_t keyColumn = line.find(KeyText(key));
+      if (keyColumn == std::string::npos) continue;
+      listener_.keyFound(index, key, keyColumn);
+      handle(index, line, key);
+    }
+  }
+
+ private:
+  void handle(std::size_t index, const std::string& line, LineKey key) {
+    switch (key) {
+      case LineKey::kRule:
+        return loadRule(index, line);
+      case LineKey::kAxiom:
+        return loadAxiom(index, line);
+      case LineKey::kGamma: {
+        const ScannedNumber number = ReadNumber(line.c_str(), ValueColumn(key));
+        lsystem_.gamma = number.value;
+        return listener_.gammaRead(index, number.found, lsystem_.gamma);
+      }
+      case LineKey::kSteps: {
+        const ScannedNumber number = ReadNumber(line.c_str(), ValueColumn(key));
+        lsystem_.steps = TruncateToInt(number.value);
+        return listener_.stepsRead(index, number.found, lsystem_.steps);
+      }
+      case LineKey::kIgnore:
+      case LineKey::kConsider:
+        return loadContextSymbols(index, line, key);
+    }
+  }
+
+  void loadRule(std::size_t index, const std::string& line) {
+    RuleText text;
+    text.text = SubstituteDefinitions(line, definitions_, &text.substitutions);
     auto rule = std::make_unique<Rule>();
-    rule->parse(SubstituteDefinitions(line, definitions));
+    rule->read(text.text);
     const Rule& added = *rule;
-    lsystem.addRule(std::move(rule));
-    added.report();
+    lsystem_.addRule(std::move(rule));
+    listener_.ruleRead(index, text, added);
   }
-  if (contains(line, "axiom=")) {
+
+  // The axiom text is not substituted.
+  void loadAxiom(std::size_t index, const std::string& line) {
     auto axiom = std::make_unique<ModuleString>();
-    axiom->parseModules(line);
+    std::vector<AxiomValue> values;
+    ParseModules(line, ValueColumn(LineKey::kAxiom), *axiom, &values);
     const ModuleString& installed = *axiom;
-    lsystem.setAxiom(std::move(axiom));
-    std::printf("Axiom: ");
-    installed.print();
+    lsystem_.setAxiom(std::move(axiom));
+    listener_.axiomRead(index, installed, values);
   }
-  if (contains(line, "gamma=")) {
-    lsystem.gamma = ScanNumber(line.c_str(), 6);
-    std::printf("gamma: %f\n", static_cast<double>(lsystem.gamma));
+
+  // The symbols from the value column to the end of the line; the line feed is kept as a symbol.
+  void loadContextSymbols(std::size_t index, const std::string& line, LineKey key) {
+    lsystem_.setConsiderMode(key == LineKey::kConsider);
+    const std::size_t column = ValueColumn(key);
+    const std::string symbols = column < line.size() ? line.substr(column) : std::string();
+    for (char symbol : symbols) lsystem_.addContextSymbol(symbol);
+    listener_.contextSymbolsRead(index, key, symbols);
   }
-  if (contains(line, "steps=")) {
-    lsystem.steps = TruncateToInt(ScanNumber(line.c_str(), 6));
-    std::printf("steps: %i\n", lsystem.steps);
-  }
-  if (contains(line, "ignore=")) {
-    std::printf("ignore:");
-    lsystem.setConsiderMode(false);
-    addContextSymbols(lsystem, line, 7);
-  }
-  if (contains(line, "consider=")) {
-    lsystem.setConsiderMode(true);
-    std::printf("consider:");
-    addContextSymbols(lsystem, line, 9);
-  }
-}
+
+  LSystem& lsystem_;
+  const DefinitionTable& definitions_;
+  LoadListener& listener_;
+};
 
 }  // namespace
 
@@ -106,72 +148,29 @@ std::vector<std::string> SplitLines(const std::string& contents) {
   return lines;
 }
 
-std::vector<Definition> CollectDefinitions(const std::vector<std::string>& lines) {
-  std::vector<Definition> definitions;
-  for (const std::string& line : lines) {
-    if (!contains(line, "define ")) continue;
-    const std::size_t equals = line.find('=', 7);
-    if (equals == std::string::npos || equals == 7) continue;
-    std::size_t valueEnd = line.find('\n', equals + 1);
-    if (valueEnd == std::string::npos) valueEnd = line.size();
-    definitions.push_back(
-        {line.substr(7, equals - 7), line.substr(equals + 1, valueEnd - equals - 1)});
+bool LoadDescription(LSystem& lsystem, const std::string& path, LoadListener& listener) {
+  std::string contents;
+  if (!readFile(path, contents)) {
+    listener.openFailed(path);
+    listener.finished(path);
+    return false;
   }
-  return definitions;
-}
+  const std::vector<std::string> lines = SplitLines(contents);
+  listener.started(path, lines);
 
-std::string SubstituteDefinitions(const std::string& line,
-                                  const std::vector<Definition>& definitions) {
-  std::size_t end = line.find('\n');
-  if (end == std::string::npos) end = line.size();
-  std::string text;
-  std::size_t column = 0;
-  while (column < end) {
-    // No substitution starts inside a word.
-    if (column == 0 || !isAsciiAlnum(line[column - 1])) {
-      const Definition* match = nullptr;
-      for (const Definition& definition : definitions) {
-        const std::size_t after = column + definition.name.size();
-        if (line.compare(column, definition.name.size(), definition.name) == 0 &&
-            after <= line.size() && (after == line.size() || !isAsciiAlnum(line[after]))) {
-          match = &definition;
-          break;
-        }
-      }
-      if (match != nullptr) {
-        text += match->value;
-        column += match->name.size();
-        continue;
-      }
-    }
-    text.push_back(line[column]);
-    ++column;
-  }
-  return text;
+  const std::vector<Definition> definitions = CollectDefinitions(lines);
+  listener.definitionsCollected(definitions);
+  const DefinitionTable table(definitions);
+  LineLoader loader(lsystem, table, listener);
+  for (std::size_t index = 0; index < lines.size(); ++index) loader.load(index, lines[index]);
+
+  listener.finished(path);
+  return true;
 }
 
 bool LoadDescription(LSystem& lsystem, const std::string& path) {
-  std::string contents;
-  if (!readFile(path, contents)) {
-    std::printf("Can't open LSystemfile: ");
-    printText(path);
-    std::printf("\n\n");
-    printText(path);
-    std::printf(" loadet\n");
-    return false;
-  }
-  std::printf("parsing linfile: ");
-  printText(path);
-  std::printf("\n");
-
-  const std::vector<std::string> lines = SplitLines(contents);
-  const std::vector<Definition> definitions = CollectDefinitions(lines);
-  for (const std::string& line : lines) handleLine(lsystem, line, definitions);
-
-  std::printf("\n");
-  printText(path);
-  std::printf(" loadet\n");
-  return true;
+  ConsoleReport report(lsystem.console());
+  return LoadDescription(lsystem, path, report);
 }
 
 }  // namespace lsys

@@ -1,164 +1,192 @@
 #include "description/rule.h"
 
 #include <algorithm>
-#include <cstdio>
 
-#include "app/console.h"
+#include "common/output.h"
 
 namespace lsys {
 namespace {
 
-// The characters of the text in the columns [begin, end), empty when the range is empty;
-// columns outside the text are never read.
-std::string columns(const std::string& text, int begin, int end) {
-  begin = std::max(begin, 0);
-  end = std::min(end, static_cast<int>(text.size()));
-  if (begin >= end) return {};
-  return text.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin));
+constexpr std::size_t kNoColumn = RuleLayout::kNoColumn;
+
+// The columns [begin, end) clipped to the text; empty when the range is empty. A begin given
+// as a difference that went below 0 arrives as kNoColumn-like huge values only through the
+// callers' guards, so every range here is formed from columns inside the text or its length.
+TextSpan clipped(std::size_t begin, std::size_t end, std::size_t length) {
+  end = std::min(end, length);
+  if (begin >= end) return {begin, begin};
+  return {begin, end};
 }
 
-constexpr int kMaxSymbolColumns = 4;
+std::string columns(const std::string& text, TextSpan span) {
+  if (span.begin >= span.end) return {};
+  return text.substr(span.begin, span.end - span.begin);
+}
+
+// end - 1 when end > 0, else 0: the column just before a mark, which the cut of a group stops
+// at (a mark in column 0 leaves nothing before it).
+std::size_t before(std::size_t end) { return end > 0 ? end - 1 : 0; }
 
 }  // namespace
 
-void Rule::parse(const std::string& text) {
-  printText(text);
-  std::printf("\n");
+void Rule::parse(const std::string& text, Output& out) {
+  out.text(text);
+  out.character('\n');
+  read(text);
+}
 
-  const int length = static_cast<int>(text.size());
+void Rule::read(const std::string& text) {
+  scanLeftPart(text);
+  takeSymbols(text);
+  cutParameterNames(text);
+  splitConditions(text);
+  readSuccessor(text);
+}
+
+// The left part, from column 0 up to the arrow: the marks '<', '>' and ':' and the symbol
+// characters outside parentheses. A later mark of the same kind replaces an earlier one.
+void Rule::scanLeftPart(const std::string& text) {
   const std::size_t arrowAt = text.find("->");
-  const int arrow = arrowAt == std::string::npos ? length : static_cast<int>(arrowAt);
-
-  // The left part: marks and symbols outside parentheses.
-  int symbolColumns[kMaxSymbolColumns];
-  int symbolCount = 0;
-  int depth = 0;
-  for (int i = 0; i < arrow; ++i) {
-    const char c = text[static_cast<std::size_t>(i)];
+  layout.arrow = arrowAt == std::string::npos ? text.size() : arrowAt;
+  std::ptrdiff_t depth = 0;
+  for (std::size_t i = 0; i < layout.arrow; ++i) {
+    const char c = text[i];
     if (c == '(') ++depth;
     if (c == ')') --depth;
     if (depth != 0) continue;
     if (c == '<') leftContextPos = i;
     if (c == '>') rightContextPos = i;
     if (c == ':') conditionPos = i;
-    if (c != '<' && c != '>' && c != ')' && c != ':' && symbolCount < kMaxSymbolColumns) {
-      symbolColumns[symbolCount++] = i;
-    }
+    if (c != '<' && c != '>' && c != ')' && c != ':') layout.symbolColumns.push_back(i);
   }
+}
 
-  // The symbols, counted from the first; a missing one is NUL and has no column.
-  constexpr int kNoColumn = -1;
-  auto symbolColumn = [&](int k) { return k < symbolCount ? symbolColumns[k] : kNoColumn; };
-  auto symbolAt = [&](int column) {
-    return column == kNoColumn ? '\0' : text[static_cast<std::size_t>(column)];
+// The symbols, counted from the first symbol column; a missing one is NUL and has no column.
+void Rule::takeSymbols(const std::string& text) {
+  auto symbolColumn = [&](std::size_t k) {
+    return k < layout.symbolColumns.size() ? layout.symbolColumns[k] : kNoColumn;
   };
-  int leftColumn = kNoColumn;
-  int predecessorColumn = kNoColumn;
-  int rightColumn = kNoColumn;
+  auto symbolAt = [&](std::size_t column) { return column == kNoColumn ? '\0' : text[column]; };
   if (leftContextPos == 0) {
-    predecessorColumn = symbolColumn(0);
-    if (rightContextPos != 0) rightColumn = symbolColumn(1);
+    layout.predecessorColumn = symbolColumn(0);
+    if (rightContextPos != 0) layout.rightColumn = symbolColumn(1);
   } else {
-    leftColumn = symbolColumn(0);
-    predecessorColumn = symbolColumn(1);
-    if (rightContextPos != 0) rightColumn = symbolColumn(2);
+    layout.leftColumn = symbolColumn(0);
+    layout.predecessorColumn = symbolColumn(1);
+    if (rightContextPos != 0) layout.rightColumn = symbolColumn(2);
   }
-  leftContext = symbolAt(leftColumn);
-  predecessor = symbolAt(predecessorColumn);
-  rightContext = symbolAt(rightColumn);
+  leftContext = symbolAt(layout.leftColumn);
+  predecessor = symbolAt(layout.predecessorColumn);
+  rightContext = symbolAt(layout.rightColumn);
   contextSensitive = leftContextPos != 0 || rightContextPos != 0;
+}
 
-  // The formal parameter names, cut out by columns: a term's '(' follows its symbol directly and
-  // its ')' stands right before the next mark or the arrow.
-  std::vector<std::string> groups;
-  if (leftContextPos != 0 && leftColumn != kNoColumn) {
-    groups.push_back(columns(text, leftColumn + 2, leftContextPos - 1));
+// The formal parameter names, cut out by columns: a term's '(' follows its symbol directly and
+// its ')' stands right before the next mark or the arrow.
+void Rule::cutParameterNames(const std::string& text) {
+  const std::size_t length = text.size();
+  if (leftContextPos != 0 && layout.leftColumn != kNoColumn) {
+    layout.nameGroups.push_back(clipped(layout.leftColumn + 2, before(leftContextPos), length));
   }
-  if (predecessorColumn != kNoColumn) {
-    const int end = rightContextPos != 0 ? rightContextPos
-                    : conditionPos != 0  ? conditionPos
-                                         : arrow;
-    groups.push_back(columns(text, predecessorColumn + 2, end - 1));
+  if (layout.predecessorColumn != kNoColumn) {
+    const std::size_t end = rightContextPos != 0 ? rightContextPos
+                            : conditionPos != 0  ? conditionPos
+                                                 : layout.arrow;
+    layout.nameGroups.push_back(clipped(layout.predecessorColumn + 2, before(end), length));
   }
   if (rightContextPos != 0) {
-    const int end = conditionPos != 0 ? conditionPos : arrow;
-    groups.push_back(columns(text, rightContextPos + 3, end - 1));
+    const std::size_t end = conditionPos != 0 ? conditionPos : layout.arrow;
+    layout.nameGroups.push_back(clipped(rightContextPos + 3, before(end), length));
   }
-  for (const std::string& group : groups) {
-    if (group.empty()) continue;
+  for (const TextSpan& group : layout.nameGroups) {
+    if (group.begin >= group.end) continue;
     if (!parameterNames.empty()) parameterNames.push_back(',');
-    parameterNames += group;
+    parameterNames += columns(text, group);
   }
+}
 
-  // The conditions: between "(" after ':' and the character before the arrow, split at every
-  // comma whatever the parentheses around it.
-  if (conditionPos != 0) {
-    const std::string list = columns(text, conditionPos + 2, arrow - 1);
-    std::size_t start = 0;
-    for (;;) {
-      const std::size_t comma = list.find(',', start);
-      if (comma == std::string::npos) {
-        conditions.push_back(list.substr(start));
-        break;
-      }
-      conditions.push_back(list.substr(start, comma - start));
-      start = comma + 1;
+// The conditions: between "(" after ':' and the character before the arrow, split at every
+// comma whatever the parentheses around it.
+void Rule::splitConditions(const std::string& text) {
+  if (conditionPos == 0) return;
+  layout.conditionList = clipped(conditionPos + 2, before(layout.arrow), text.size());
+  std::size_t start = layout.conditionList.begin;
+  for (std::size_t i = start; i < layout.conditionList.end; ++i) {
+    if (text[i] != ',') continue;
+    layout.conditions.push_back({start, i});
+    start = i + 1;
+  }
+  layout.conditions.push_back({start, std::max(start, layout.conditionList.end)});
+  for (const TextSpan& condition : layout.conditions)
+    conditions.push_back(columns(text, condition));
+}
+
+// The successor: symbols outside parentheses, argument texts split at commas of depth 1. A ')'
+// that makes the depth negative ends the successor: nothing after it is added.
+void Rule::readSuccessor(const std::string& text) {
+  std::ptrdiff_t depth = 0;
+  std::size_t argumentStart = 0;
+  auto addArgument = [&](std::size_t end) {
+    const TextSpan span{argumentStart, end};
+    successor.appendExpression(columns(text, span));
+    if (!layout.moduleColumns.empty()) {
+      layout.arguments.push_back({layout.moduleColumns.size() - 1, span});
     }
-  }
-
-  // The successor: symbols outside parentheses, argument texts split at commas of depth 1.
-  depth = 0;
-  int argumentStart = 0;
-  for (int i = arrow + 2; i < length; ++i) {
-    const char c = text[static_cast<std::size_t>(i)];
+  };
+  for (std::size_t i = layout.arrow + 2; i < text.size(); ++i) {
+    const char c = text[i];
     if (c == '(') {
       ++depth;
       if (depth == 1) argumentStart = i + 1;
     }
     if (c == ')') {
       --depth;
-      if (depth == 0) successor.appendExpression(columns(text, argumentStart, i));
+      if (depth == 0) addArgument(i);
+      if (depth == -1 && layout.unmatchedClose == kNoColumn) layout.unmatchedClose = i;
     }
     if (depth == 1 && c == ',') {
-      successor.appendExpression(columns(text, argumentStart, i));
+      addArgument(i);
       argumentStart = i + 1;
     }
-    if (depth == 0 && c != ')') successor.appendModule(c);
+    if (depth == 0 && c != ')') {
+      successor.appendModule(c);
+      layout.moduleColumns.push_back(i);
+    }
   }
 }
 
-void Rule::report() const {
-  std::printf(" Regel: ");
+void Rule::report(Output& out) const {
+  out.text(" Regel: ");
   if (leftContextPos != 0) {
-    printChar(leftContext);
-    std::printf("<");
+    out.character(leftContext);
+    out.character('<');
   }
-  printChar(predecessor);
+  out.character(predecessor);
   if (rightContextPos != 0) {
-    std::printf(">");
-    printChar(rightContext);
+    out.character('>');
+    out.character(rightContext);
   }
-  std::printf("->");
-  successor.print();
-  std::printf("\n");
-  if (contextSensitive) std::printf("[kontextsensitiv]");
-  if (conditionPos != 0) std::printf("[parameterbedingungen]");
-  if (contextSensitive || conditionPos != 0) std::printf("\n");
+  out.text("->");
+  out.text(successor.expressionForm());
+  out.character('\n');
+  if (contextSensitive) out.text("[kontextsensitiv]");
+  if (conditionPos != 0) out.text("[parameterbedingungen]");
+  if (contextSensitive || conditionPos != 0) out.character('\n');
   if (!parameterNames.empty()) {
-    std::printf("Parameter: ");
-    printText(parameterNames);
-    std::printf("\n");
+    out.text("Parameter: ");
+    out.text(parameterNames);
+    out.character('\n');
   }
-  if (conditionPos != 0) reportConditions();
+  if (conditionPos != 0) reportConditions(out);
 }
 
-void Rule::reportConditions() const {
-  std::printf("Parameterbedingungen: (");
+void Rule::reportConditions(Output& out) const {
+  out.text("Parameterbedingungen: (");
   for (std::size_t k = 0; k < conditions.size(); ++k) {
-    if (k > 0) std::printf(")&&(");
-    printText(conditions[k]);
+    if (k > 0) out.text(")&&(");
+    out.text(conditions[k]);
   }
-  std::printf(")\n");
+  out.text(")\n");
 }
 
 }  // namespace lsys

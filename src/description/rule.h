@@ -3,6 +3,7 @@
 // A(x)<B(y)>E(z):(x>y,z<2)->F(x*2)[+B(y)].
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,7 +13,43 @@
 
 namespace lsys {
 
+class Output;
 struct CompiledExpressions;  // kept parses of the rule's expressions, owned by the evaluator
+
+// Columns [begin, end) of the rule text.
+struct TextSpan {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+};
+
+// Where the parser found each part of a rule text, for tools that point at a part of it. The
+// parser fills it as it cuts the text; the derivation never reads it.
+struct RuleLayout {
+  static constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
+
+  std::size_t arrow = 0;  // column of "->", or the text's length when there is none
+  // Every symbol character of the left part outside parentheses, blanks included; the parser
+  // uses the first three, a well-formed rule has one to three.
+  std::vector<std::size_t> symbolColumns;
+  std::size_t leftColumn = kNoColumn;         // the left-context symbol
+  std::size_t predecessorColumn = kNoColumn;  // the predecessor symbol
+  std::size_t rightColumn = kNoColumn;        // the right-context symbol
+  // The name groups that make up parameterNames, in its order, empty ones included.
+  std::vector<TextSpan> nameGroups;
+  TextSpan conditionList;            // the text between "(" after ':' and the closing character
+  std::vector<TextSpan> conditions;  // one per condition text
+  // The successor: the column of each module's symbol, and each argument expression with the
+  // index of the module it belongs to (in template order).
+  std::vector<std::size_t> moduleColumns;
+  struct Argument {
+    std::size_t module;
+    TextSpan span;
+  };
+  std::vector<Argument> arguments;
+  // The ')' of the successor part that closed more than was open; the rest of the text adds
+  // nothing.
+  std::size_t unmatchedClose = kNoColumn;
+};
 
 class Rule {
  public:
@@ -20,31 +57,42 @@ class Rule {
   Rule(const Rule&) = delete;
   Rule& operator=(const Rule&) = delete;
 
-  // Prints the rule text and a line feed, then fills the rule from the text by columns. Nothing
-  // is rejected: a malformed text yields whatever the column rules make of it, and a symbol
-  // that the marks call for but the text lacks is NUL, which matches no module.
-  void parse(const std::string& text);
+  // Prints the rule text and a line feed, then fills the rule from the text (read).
+  void parse(const std::string& text, Output& out);
+  // Fills the rule from the text by columns, printing nothing. Nothing is rejected: a malformed
+  // text yields whatever the column rules make of it, and a symbol that the marks call for but
+  // the text lacks is NUL, which matches no module. Called once, on a fresh rule.
+  void read(const std::string& text);
 
   // Prints the rule report: " Regel: " with the rule reduced to its symbols, the flags line,
   // the parameter names and the conditions.
-  void report() const;
+  void report(Output& out) const;
   // Prints "Parameterbedingungen: (c1)&&(c2)\n".
-  void reportConditions() const;
+  void reportConditions(Output& out) const;
 
   std::unique_ptr<ModuleString> produced;  // the latest production of the rule
   std::vector<std::string> conditions;
   TemplateString successor;
   std::string parameterNames;  // comma-separated: left context's, predecessor's, right context's
   bool contextSensitive = false;
-  int conditionPos = 0;  // column of ':'; 0 means no conditions
+  std::size_t conditionPos = 0;  // column of ':'; 0 means no conditions
   char leftContext = '\0';
   char rightContext = '\0';
   char predecessor = '\0';
-  int leftContextPos = 0;   // column of '<'; 0 means no left context
-  int rightContextPos = 0;  // column of '>'; 0 means no right context
+  std::size_t leftContextPos = 0;   // column of '<'; 0 means no left context
+  std::size_t rightContextPos = 0;  // column of '>'; 0 means no right context
+
+  RuleLayout layout;  // where each part stands in the rule text
 
   // Filled by the first evaluation of the rule's expressions.
   mutable std::shared_ptr<CompiledExpressions> compiled;
+
+ private:
+  void scanLeftPart(const std::string& text);
+  void takeSymbols(const std::string& text);
+  void cutParameterNames(const std::string& text);
+  void splitConditions(const std::string& text);
+  void readSuccessor(const std::string& text);
 };
 
 }  // namespace lsys

@@ -1,6 +1,6 @@
 #include "description/scan_number.h"
 
-#include <cstdio>
+#include "common/output.h"
 
 namespace lsys {
 namespace {
@@ -33,17 +33,20 @@ std::int32_t IntPower(std::int32_t base, std::int32_t exponent) {
   return static_cast<std::int32_t>(result);
 }
 
-float ScanNumber(const char* text, int position) {
-  int point = -1;
-  int left = position;
-  while (left >= 0 && isNumberChar(text[left])) {
-    if (text[left] == '.') point = left;
+ScannedNumber ReadNumber(const char* text, std::size_t position) {
+  // The left bound may be the index before the text, -1: signed positions.
+  const auto at = [&](std::ptrdiff_t i) { return text[static_cast<std::size_t>(i)]; };
+  const auto start = static_cast<std::ptrdiff_t>(position);
+  std::ptrdiff_t point = -1;
+  std::ptrdiff_t left = start;
+  while (left >= 0 && isNumberChar(at(left))) {
+    if (at(left) == '.') point = left;
     --left;
   }
-  int right = position;
-  int upwardPoint = -1;
-  while (isNumberChar(text[right])) {
-    if (text[right] == '.') upwardPoint = right;
+  std::ptrdiff_t right = start;
+  std::ptrdiff_t upwardPoint = -1;
+  while (isNumberChar(at(right))) {
+    if (at(right) == '.') upwardPoint = right;
     ++right;
   }
   // A point met going up takes precedence over one met going down.
@@ -52,32 +55,35 @@ float ScanNumber(const char* text, int position) {
   float value = 0.0f;
   if (point >= 0) {
     std::int32_t k = 0;
-    for (int i = point - 1; i > left; --i, ++k) {
-      value += static_cast<float>(placeProduct(digitValue(text[i]), IntPower(10, k)));
+    for (std::ptrdiff_t i = point - 1; i > left; --i, ++k) {
+      value += static_cast<float>(placeProduct(digitValue(at(i)), IntPower(10, k)));
     }
     k = 1;
-    for (int i = point + 1; i < right; ++i, ++k) {
+    for (std::ptrdiff_t i = point + 1; i < right; ++i, ++k) {
       // The reciprocal of the place value and its product with the digit are formed in double;
       // each sum is rounded back to single precision.
       const double reciprocal = 1.0 / static_cast<double>(IntPower(10, k));
-      value = static_cast<float>(static_cast<double>(value) + digitValue(text[i]) * reciprocal);
+      value = static_cast<float>(static_cast<double>(value) + digitValue(at(i)) * reciprocal);
     }
-    return value;
+    return {value, true};
   }
-  if (left == position && right == position) {
-    std::printf("parser number not found\n");
-    return 0.0f;
-  }
+  if (left == start && right == start) return {0.0f, false};
   std::int32_t k = 0;
-  for (int i = right - 1; i > left; --i, ++k) {
-    value += static_cast<float>(placeProduct(digitValue(text[i]), IntPower(10, k)));
+  for (std::ptrdiff_t i = right - 1; i > left; --i, ++k) {
+    value += static_cast<float>(placeProduct(digitValue(at(i)), IntPower(10, k)));
   }
-  return value;
+  return {value, true};
 }
 
-int SkipNumber(const char* text, int position) {
+float ScanNumber(const char* text, std::size_t position, Output& out) {
+  const ScannedNumber number = ReadNumber(text, position);
+  if (!number.found) out.text("parser number not found\n");
+  return number.value;
+}
+
+std::size_t SkipNumber(const char* text, std::size_t position) {
   if (!isDigit(text[position])) return 0;
-  int index = position;
+  std::size_t index = position;
   while (isNumberChar(text[index])) ++index;
   return index;
 }

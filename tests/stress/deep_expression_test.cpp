@@ -1,5 +1,6 @@
 // Expressions nested far deeper than the call stack could follow one level per frame.
 #include <gtest/gtest.h>
+#include "common/output.h"
 
 #include <string>
 
@@ -20,7 +21,7 @@ std::string nested(int depth, const std::string& core) {
 TEST(DeepExpression, NestedParenthesesEvaluate) {
   Rule rule;
   const std::string text = "A(x):(" + nested(200000, "x>1") + ")->F(" + nested(200000, "x*3") + ")";
-  CaptureOutput([&] { rule.parse(text); });
+  CaptureOutput([&] { rule.parse(text, StandardOutput()); });
   std::string printed;
   printed = CaptureOutput([&] {
     EXPECT_TRUE(conditionHolds(rule, {2.0}));
@@ -38,7 +39,7 @@ TEST(DeepExpression, LongOperatorChainsEvaluate) {
   const std::string minuses(300000, '-');
   std::string powers;
   for (int i = 0; i < 100000; ++i) powers += "x^";
-  CaptureOutput([&] { rule.parse("A(x)->F(" + minuses + "x," + powers + "x)"); });
+  CaptureOutput([&] { rule.parse("A(x)->F(" + minuses + "x," + powers + "x)", StandardOutput()); });
   const ModuleString& produced = produceSuccessor(rule, {1.0});
   ASSERT_FALSE(produced.empty());
   EXPECT_EQ(testing_support::ParametersAt(produced, 0), (std::vector<float>{1.0f, 1.0f}));
@@ -48,7 +49,7 @@ TEST(DeepExpression, UnbalancedDeepConditionReportsTheParseErrorAndFails) {
   // The condition text is everything between "(" after ':' and the character before the
   // arrow: here 100,000 '(' and a 1, never closed.
   Rule rule;
-  CaptureOutput([&] { rule.parse("A:((" + std::string(100000, '(') + "1)->F"); });
+  CaptureOutput([&] { rule.parse("A:((" + std::string(100000, '(') + "1)->F", StandardOutput()); });
   ASSERT_EQ(rule.conditions.size(), 1u);
   bool holds = true;
   const std::string printed = CaptureOutput([&] { holds = conditionHolds(rule, {}); });

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include "description/parse_modules.h"
 
 #include <memory>
 #include <string>
@@ -26,7 +27,7 @@ std::string CaptureOutput(Action&& action) {
 // A module string written as on an axiom line, e.g. "F(1,2.5)+[F]" (parsed like "axiom=...").
 inline std::unique_ptr<ModuleString> MakeModules(const std::string& text) {
   auto modules = std::make_unique<ModuleString>();
-  modules->parseModules("axiom=" + text + "\n");
+  ParseModules("axiom=" + text + "\n", 6, *modules);
   return modules;
 }
 
@@ -46,7 +47,7 @@ inline std::unique_ptr<LSystem> MakeSystem(const std::string& axiom,
   CaptureOutput([&] {
     for (const std::string& text : rules) {
       auto rule = std::make_unique<Rule>();
-      rule->parse(text);
+      rule->read(text);
       lsystem->addRule(std::move(rule));
     }
   });

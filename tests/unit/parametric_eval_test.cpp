@@ -1,4 +1,5 @@
 #include "derivation/parametric_eval.h"
+#include "common/output.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,7 @@ constexpr const char* kBadNames =
 
 std::unique_ptr<Rule> Parsed(const std::string& text) {
   auto rule = std::make_unique<Rule>();
-  EXPECT_EQ(CaptureOutput([&] { rule->parse(text); }), text + "\n");
+  EXPECT_EQ(CaptureOutput([&] { rule->parse(text, StandardOutput()); }), text + "\n");
   return rule;
 }
 

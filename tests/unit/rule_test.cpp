@@ -1,4 +1,5 @@
 #include "description/rule.h"
+#include "common/output.h"
 
 #include <gtest/gtest.h>
 
@@ -16,13 +17,13 @@ using testing_support::CaptureOutput;
 // Parses the text into a fresh rule; what parse printed goes to *printed when given.
 std::unique_ptr<Rule> Parsed(const std::string& text, std::string* printed = nullptr) {
   auto rule = std::make_unique<Rule>();
-  const std::string out = CaptureOutput([&] { rule->parse(text); });
+  const std::string out = CaptureOutput([&] { rule->parse(text, StandardOutput()); });
   if (printed != nullptr) *printed = out;
   return rule;
 }
 
 std::string ReportOf(const Rule& rule) {
-  return CaptureOutput([&] { rule.report(); });
+  return CaptureOutput([&] { rule.report(StandardOutput()); });
 }
 
 TEST(RuleParse, PrintsTheRuleTextFirst) {
@@ -196,10 +197,10 @@ TEST(RuleReport, ExactBytes) {
 
 TEST(RuleReport, ConditionLineAlone) {
   auto two = Parsed("B(x):(x>1,x<5)->F");
-  EXPECT_EQ(CaptureOutput([&] { two->reportConditions(); }),
+  EXPECT_EQ(CaptureOutput([&] { two->reportConditions(StandardOutput()); }),
             "Parameterbedingungen: (x>1)&&(x<5)\n");
   auto three = Parsed("B(x):(x>1,,x<5)->F");
-  EXPECT_EQ(CaptureOutput([&] { three->reportConditions(); }),
+  EXPECT_EQ(CaptureOutput([&] { three->reportConditions(StandardOutput()); }),
             "Parameterbedingungen: (x>1)&&()&&(x<5)\n");
 }
 

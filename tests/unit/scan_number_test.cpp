@@ -1,4 +1,5 @@
 #include "description/scan_number.h"
+#include "common/output.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +58,8 @@ TEST(ScanNumber, ReadsTheWholeRunAroundThePositionWithoutMessage) {
   };
   for (const ScanCase& c : cases) {
     float value = -1.0f;
-    const std::string printed = CaptureOutput([&] { value = ScanNumber(c.text, c.position); });
+    const std::string printed =
+        CaptureOutput([&] { value = ScanNumber(c.text, c.position, StandardOutput()); });
     EXPECT_EQ(value, c.expected) << c.text << " at " << c.position;
     EXPECT_EQ(printed, "") << c.text << " at " << c.position;
   }
@@ -66,7 +68,7 @@ TEST(ScanNumber, ReadsTheWholeRunAroundThePositionWithoutMessage) {
 TEST(ScanNumber, FractionIsTheSingleSumOfDoubleProducts) {
   // 0 + 1 * (1.0 / 10) is formed in double and rounded once to float: the float nearest 0.1,
   // which is not the double 0.1.
-  const float value = ScanNumber("0.1", 2);
+  const float value = ScanNumber("0.1", 2, StandardOutput());
   EXPECT_EQ(value, static_cast<float>(0.0f + 1 * (1.0 / 10)));
   EXPECT_NE(static_cast<double>(value), 0.1);
 }
@@ -79,7 +81,8 @@ TEST(ScanNumber, PrintsMessageAndYieldsZeroWhenNoNumberStandsThere) {
   };
   for (const ScanCase& c : cases) {
     float value = -1.0f;
-    const std::string printed = CaptureOutput([&] { value = ScanNumber(c.text, c.position); });
+    const std::string printed =
+        CaptureOutput([&] { value = ScanNumber(c.text, c.position, StandardOutput()); });
     EXPECT_EQ(value, 0.0f) << c.text << " at " << c.position;
     EXPECT_EQ(printed, "parser number not found\n") << c.text << " at " << c.position;
   }
@@ -88,8 +91,8 @@ TEST(ScanNumber, PrintsMessageAndYieldsZeroWhenNoNumberStandsThere) {
 TEST(SkipNumber, ReturnsTheEndOfARunThatBeginsWithADigit) {
   struct SkipCase {
     const char* text;
-    int position;
-    int expected;
+    std::size_t position;
+    std::size_t expected;
   };
   const SkipCase cases[] = {
       {"(12.5,3)", 1, 5},                                          // the ','
@@ -102,7 +105,7 @@ TEST(SkipNumber, ReturnsTheEndOfARunThatBeginsWithADigit) {
       {"F(3\n", 2, 3},    {"", 0, 0},
   };
   for (const SkipCase& c : cases) {
-    int result = -1;
+    std::size_t result = 99;
     const std::string printed = CaptureOutput([&] { result = SkipNumber(c.text, c.position); });
     EXPECT_EQ(result, c.expected) << c.text << " at " << c.position;
     EXPECT_EQ(printed, "") << c.text << " at " << c.position;
@@ -130,18 +133,18 @@ TEST(ScanNumber, VeryLongRunsReturnPromptly) {
   const std::string fraction = "(" + digits + "." + digits + ")";
   const std::string points = "(" + std::string(100000, '.') + ")";
   std::string printed = CaptureOutput([&] {
-    (void)ScanNumber(whole.c_str(), 1);
-    (void)ScanNumber(whole.c_str(), 100000);
-    (void)ScanNumber(whole.c_str(), 200000);
-    (void)ScanNumber(fraction.c_str(), 1);
-    (void)ScanNumber(fraction.c_str(), 200001);
-    (void)ScanNumber(fraction.c_str(), 400001);
-    (void)ScanNumber(points.c_str(), 50000);
+    (void)ScanNumber(whole.c_str(), 1, StandardOutput());
+    (void)ScanNumber(whole.c_str(), 100000, StandardOutput());
+    (void)ScanNumber(whole.c_str(), 200000, StandardOutput());
+    (void)ScanNumber(fraction.c_str(), 1, StandardOutput());
+    (void)ScanNumber(fraction.c_str(), 200001, StandardOutput());
+    (void)ScanNumber(fraction.c_str(), 400001, StandardOutput());
+    (void)ScanNumber(points.c_str(), 50000, StandardOutput());
   });
   EXPECT_EQ(printed, "");
-  EXPECT_EQ(SkipNumber(whole.c_str(), 1), 200001);
-  EXPECT_EQ(SkipNumber(fraction.c_str(), 1), 400002);
-  EXPECT_EQ(SkipNumber(fraction.c_str(), 300000), 400002);
+  EXPECT_EQ(SkipNumber(whole.c_str(), 1), 200001u);
+  EXPECT_EQ(SkipNumber(fraction.c_str(), 1), 400002u);
+  EXPECT_EQ(SkipNumber(fraction.c_str(), 300000), 400002u);
 }
 
 }  // namespace
