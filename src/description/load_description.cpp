@@ -102,11 +102,11 @@ class LineLoader {
   // The axiom text is not substituted.
   void loadAxiom(std::size_t index, const std::string& line) {
     auto axiom = std::make_unique<ModuleString>();
-    std::vector<AxiomValue> values;
-    ParseModules(line, ValueColumn(LineKey::kAxiom), *axiom, &values);
+    AxiomLayout layout;
+    ParseModules(line, ValueColumn(LineKey::kAxiom), *axiom, &layout);
     const ModuleString& installed = *axiom;
     lsystem_.setAxiom(std::move(axiom));
-    listener_.axiomRead(index, installed, values);
+    listener_.axiomRead(index, installed, layout);
   }
 
   // The symbols from the value column to the end of the line; the line feed is kept as a symbol.

@@ -35,6 +35,13 @@ struct AxiomValue {
   bool found;
 };
 
+// Where the axiom line's parts stand: each parameter value read, in order, and the column of
+// each module's symbol.
+struct AxiomLayout {
+  std::vector<AxiomValue> values;
+  std::vector<std::size_t> moduleColumns;
+};
+
 // Every call names the line by its index in the file's lines, counted from 0. The calls come
 // in file order, the keys of one line in the order the loader handles them. References are
 // valid only during the call, except the lines of started, which live until finished.
@@ -52,9 +59,9 @@ class LoadListener {
   virtual void keyFound(std::size_t /*line*/, LineKey /*key*/, std::size_t /*keyColumn*/) {}
   // A rule line was substituted and parsed into the rule.
   virtual void ruleRead(std::size_t /*line*/, const RuleText& /*text*/, const Rule& /*rule*/) {}
-  // An axiom line was parsed; values lists each parameter value read, in order.
+  // An axiom line was parsed into the axiom.
   virtual void axiomRead(std::size_t /*line*/, const ModuleString& /*axiom*/,
-                         const std::vector<AxiomValue>& /*values*/) {}
+                         const AxiomLayout& /*layout*/) {}
   // A gamma or steps line was read at the value column; found tells whether a number stood
   // there (without one the value is 0).
   virtual void gammaRead(std::size_t /*line*/, bool /*found*/, float /*gamma*/) {}

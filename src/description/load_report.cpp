@@ -27,9 +27,8 @@ void ConsoleReport::ruleRead(std::size_t, const RuleText& text, const Rule& rule
   rule.report(out_);
 }
 
-void ConsoleReport::axiomRead(std::size_t, const ModuleString& axiom,
-                              const std::vector<AxiomValue>& values) {
-  for (const AxiomValue& value : values) {
+void ConsoleReport::axiomRead(std::size_t, const ModuleString& axiom, const AxiomLayout& layout) {
+  for (const AxiomValue& value : layout.values) {
     if (!value.found) numberNotFound();
   }
   out_.text("Axiom: ");

@@ -18,8 +18,7 @@ class ConsoleReport : public LoadListener {
   void openFailed(const std::string& path) override;
   void started(const std::string& path, const std::vector<std::string>& lines) override;
   void ruleRead(std::size_t line, const RuleText& text, const Rule& rule) override;
-  void axiomRead(std::size_t line, const ModuleString& axiom,
-                 const std::vector<AxiomValue>& values) override;
+  void axiomRead(std::size_t line, const ModuleString& axiom, const AxiomLayout& layout) override;
   void gammaRead(std::size_t line, bool found, float gamma) override;
   void stepsRead(std::size_t line, bool found, std::int32_t steps) override;
   void contextSymbolsRead(std::size_t line, LineKey key, const std::string& symbols) override;

@@ -6,7 +6,7 @@
 namespace lsys {
 
 void ParseModules(const std::string& line, std::size_t column, ModuleString& target,
-                  std::vector<AxiomValue>* values) {
+                  AxiomLayout* layout) {
   const char* text = line.c_str();
   std::size_t i = column;
   if (i > line.size()) return;
@@ -16,13 +16,16 @@ void ParseModules(const std::string& line, std::size_t column, ModuleString& tar
     while (text[i] == ',' || text[i] == '(') {
       ++i;
       const ScannedNumber number = ReadNumber(text, i);
-      if (values != nullptr) values->push_back({i, number.found});
+      if (layout != nullptr) layout->values.push_back({i, number.found});
       if (!target.empty()) target.appendParameter(number.value);
       const std::size_t end = SkipNumber(text, i);
       if (end != 0) i = end;
     }
     if (text[i] == '\n' || text[i] == '\0') return;
-    if (text[i] != ',' && text[i] != ')') target.appendModule(text[i]);
+    if (text[i] != ',' && text[i] != ')') {
+      target.appendModule(text[i]);
+      if (layout != nullptr) layout->moduleColumns.push_back(i);
+    }
     ++i;
   }
 }

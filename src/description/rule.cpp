@@ -9,9 +9,8 @@ namespace {
 
 constexpr std::size_t kNoColumn = RuleLayout::kNoColumn;
 
-// The columns [begin, end) clipped to the text; empty when the range is empty. A begin given
-// as a difference that went below 0 arrives as kNoColumn-like huge values only through the
-// callers' guards, so every range here is formed from columns inside the text or its length.
+// The columns [begin, end) with the end clipped to the text's length; an empty range when
+// begin is not before the end.
 TextSpan clipped(std::size_t begin, std::size_t end, std::size_t length) {
   end = std::min(end, length);
   if (begin >= end) return {begin, begin};

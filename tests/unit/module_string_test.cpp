@@ -78,11 +78,11 @@ TEST(ParseModules, AxiomLines) {
   };
   for (const Case& c : cases) {
     ModuleString modules;
-    std::vector<AxiomValue> values;
-    ParseModules(std::string("axiom=") + c.axiom + "\n", 6, modules, &values);
+    AxiomLayout layout;
+    ParseModules(std::string("axiom=") + c.axiom + "\n", 6, modules, &layout);
     // The load report prints the scanner's message for each value that is no number.
     std::string printed;
-    for (const AxiomValue& value : values) {
+    for (const AxiomValue& value : layout.values) {
       if (!value.found) printed += "parser number not found\n";
     }
     ExpectModules(modules, c.modules, c.axiom);

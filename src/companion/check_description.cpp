@@ -1,0 +1,34 @@
+#include "companion/check_description.h"
+
+#include <algorithm>
+
+#include "app/lsystem.h"
+#include "common/output.h"
+#include "companion/description_facts.h"
+#include "companion/static_checks.h"
+#include "description/load_description.h"
+
+namespace lsys {
+
+CheckResult CheckDescription(const std::string& path, const CheckLimits& limits) {
+  (void)limits;
+  CheckResult result;
+  Output quiet = Output::Discarding();
+  LSystem lsystem;
+  lsystem.setConsole(quiet);
+  DescriptionFacts facts;
+  result.readable = LoadDescription(lsystem, path, facts);
+  if (!result.readable) return result;
+
+  CheckLines(facts, result.diagnostics);
+  CheckExpressions(facts, result.diagnostics);
+
+  std::stable_sort(result.diagnostics.begin(), result.diagnostics.end(),
+                   [](const Diagnostic& a, const Diagnostic& b) {
+                     return a.line != b.line ? a.line < b.line : a.column < b.column;
+                   });
+  result.lines = std::move(facts.lines);
+  return result;
+}
+
+}  // namespace lsys

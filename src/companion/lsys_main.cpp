@@ -1,0 +1,29 @@
+// lsys: the companion tool of lsys2pov. Each subcommand registers itself from its own files.
+#include <CLI/CLI.hpp>
+
+#include "companion/commands.h"
+
+#ifndef LSYS_VERSION
+#define LSYS_VERSION "0.1"
+#endif
+
+int main(int argc, char** argv) {
+  CLI::App app("lsys: tools for L-system description files", "lsys");
+  app.set_version_flag("--version", "lsys " LSYS_VERSION);
+  app.require_subcommand(1);
+  int exitCode = 0;
+  lsys::AddCheckCommand(app, exitCode);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    return 2;  // a usage error
+  }
+  return exitCode;
+}
