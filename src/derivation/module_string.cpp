@@ -38,10 +38,7 @@ void writeValueForm(Output& out, const ModuleString& string) {
 
 }  // namespace
 
-std::size_t ModuleString::parameterCount(std::size_t position) const {
-  if (counts_.empty()) return 0;
-  const std::uint8_t count = counts_[position];
-  if (count != kLargeCount) return count;
+std::size_t ModuleString::largeCount(std::size_t position) const {
   const auto found = std::lower_bound(largeCounts_.begin(), largeCounts_.end(), position,
                                       [](const std::pair<std::size_t, std::size_t>& entry,
                                          std::size_t p) { return entry.first < p; });
@@ -75,14 +72,11 @@ ModuleString::Iterator& ModuleString::Iterator::operator++() {
   return *this;
 }
 
-void ModuleString::appendModule(char symbol) {
-  if (!counts_.empty()) {
-    if ((symbols_.size() & ((std::size_t{1} << kBlockShift) - 1)) == 0) {
-      blockStarts_.push_back(values_.size());
-    }
-    counts_.push_back(0);
+void ModuleString::appendCount(std::uint8_t count) {
+  if ((symbols_.size() & ((std::size_t{1} << kBlockShift) - 1)) == 0) {
+    blockStarts_.push_back(values_.size());
   }
-  symbols_.push_back(symbol);
+  counts_.push_back(count);
 }
 
 void ModuleString::appendModules(std::string_view symbols) {

@@ -41,7 +41,11 @@ class ModuleString {
   // The values of all modules in module order.
   std::span<const float> values() const { return values_; }
   // The number of values of the module at the position.
-  std::size_t parameterCount(std::size_t position) const;
+  std::size_t parameterCount(std::size_t position) const {
+    if (counts_.empty()) return 0;
+    const std::uint8_t count = counts_[position];
+    return count != kLargeCount ? count : largeCount(position);
+  }
   // Where the module's values start in values(). Walks at most one block of 64 modules.
   std::size_t parameterOffset(std::size_t position) const;
   // The module at the position, which must be below size(); first and last need a string
@@ -51,7 +55,10 @@ class ModuleString {
   Module last() const { return at(size() - 1); }
 
   // Adds a module with the symbol and no parameters after the last one.
-  void appendModule(char symbol);
+  void appendModule(char symbol) {
+    if (!counts_.empty()) appendCount(0);
+    symbols_.push_back(symbol);
+  }
   // Adds modules without parameters, one per byte of the text.
   void appendModules(std::string_view symbols);
   // Adds the value to the parameters of the last module. With no module there is nowhere for
@@ -94,7 +101,12 @@ class ModuleString {
  private:
   static constexpr std::size_t kBlockShift = 6;     // 64 modules per offset block
   static constexpr std::uint8_t kLargeCount = 255;  // the count is in largeCounts_
+  // Fills in the counts and block offsets that a string without values does without.
   void materializeCounts();
+  // Adds the count of a module about to be appended, starting a block when one is due.
+  void appendCount(std::uint8_t count);
+  // The count of a module with kLargeCount in its count byte.
+  std::size_t largeCount(std::size_t position) const;
 
   std::vector<char> symbols_;
   std::vector<float> values_;

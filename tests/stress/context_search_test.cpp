@@ -146,12 +146,12 @@ TEST(DeriveStress, ThirtyNestedBranchesInConsiderMode) {
 }
 
 // A search that passes over the symbol of the module it starts from would walk the whole run
-// again for every module of the run: a pass over 128k modules would take minutes instead of
+// again for every module of the run: a pass over 64k modules would take minutes instead of
 // milliseconds.
 TEST(LinearPassStress, SearchesPassingOverTheirOwnSymbol) {
-  // 128k modules where the search succeeds; 32k where it fails or meets branches, which is still
+  // 64k modules where the search succeeds; 32k where it fails or meets branches, which is still
   // far beyond the time limit if a pass turns quadratic.
-  constexpr std::size_t kModules = 1 << 17;
+  constexpr std::size_t kModules = 1 << 16;
   constexpr std::size_t kFewer = 1 << 15;
   const std::string run(kModules, 'B');
   const std::string shorter(kFewer, 'B');
