@@ -5,13 +5,13 @@
 #include "app/lsystem.h"
 #include "common/output.h"
 #include "companion/description_facts.h"
+#include "companion/dry_run.h"
 #include "companion/static_checks.h"
 #include "description/load_description.h"
 
 namespace lsys {
 
 CheckResult CheckDescription(const std::string& path, const CheckLimits& limits) {
-  (void)limits;
   CheckResult result;
   Output quiet = Output::Discarding();
   LSystem lsystem;
@@ -22,6 +22,12 @@ CheckResult CheckDescription(const std::string& path, const CheckLimits& limits)
 
   CheckLines(facts, result.diagnostics);
   CheckExpressions(facts, result.diagnostics);
+  // A file with errors is not grown: what it grows into is not what its author meant, and
+  // expressions that fail to parse would only repeat their errors.
+  const bool expressionErrors =
+      std::any_of(result.diagnostics.begin(), result.diagnostics.end(),
+                  [](const Diagnostic& d) { return d.severity == Severity::kError; });
+  if (!expressionErrors) DryRun(lsystem, facts, limits, result.diagnostics);
 
   std::stable_sort(result.diagnostics.begin(), result.diagnostics.end(),
                    [](const Diagnostic& a, const Diagnostic& b) {

@@ -98,17 +98,44 @@ const CheckCase kCases[] = {
      {"3:1: warning: this rule never applies: 'X' occurs neither in the axiom nor in any"}},
     {"unbalanced axiom", "axiom=F]F\nF->FF\n", {"1:8: error: more ']' than '[' in the axiom"}},
     {"unbalanced successor",
-     "axiom=F\nF->F][F\n",
+     "axiom=A\nA->A][A\n",
      {"2:5: warning: more ']' than '[' in this successor"}},
     {"unmatched ')' in a successor",
-     "axiom=F\nF->F)F\n",
+     "axiom=A\nA->A)A\n",
      {"2:5: warning: ')' without '(' in the successor"}},
+    // From the dry run.
+    {"fewer values than names",
+     "axiom=A(1)B\nsteps=2\nA(x,y)->A(x,y)\nB(t)->B\n",
+     {"3:5: warning: this rule is applied to 'A' with 1 value, fewer than its names: 'y'",
+      "4:3: warning: this rule is applied to 'B' with 0 values, fewer than its names: 't'"}},
+    {"zero-length segments",
+     "axiom=FA\nsteps=1\nA->F(0)\n",
+     {"1:1: warning: 1 segment(s) have zero length"}},
+    {"non-finite segments",
+     "axiom=A(1)\nsteps=1\nA(x)->F(x*1e300)\n",
+     {"1:1: error: 1 segment(s) have coordinates or radii that are not finite"}},
+    {"steps beyond memory",
+     "axiom=F\nsteps=30\nF->FF\n",
+     {"2:1: error: steps=30 grows the word to about 1.07e+09 modules", "more than the 1 GB"}},
+    {"camera framing a height of 0",
+     "axiom=F\n",
+     {"1:1: warning: the camera frames a height of 0"}},
+    {"drawing taller than the camera frames",
+     "axiom=FF\n",
+     {"1:1: warning: the drawing reaches from height 0 to"}},
+    {"drawing wider than the camera frames",
+     "axiom=FF+(90)FFFFF\n",
+     {"1:1: warning: the drawing reaches 5 to the side of its start point, but the camera frames "
+      "only 1.6 to each side"}},
 };
 
 TEST(CheckDescription, ReportsEachMistakeAtItsLineAndColumn) {
   const ScratchFolder folder;
   for (const CheckCase& c : kCases) {
-    const CheckResult result = CheckDescription(folder.write("case.ls", c.text));
+    CheckLimits limits;
+    limits.maxModules = 100'000;
+    limits.memoryBytes = 1'000'000'000;
+    const CheckResult result = CheckDescription(folder.write("case.ls", c.text), limits);
     ASSERT_TRUE(result.readable) << c.name;
     std::string all;
     for (const Diagnostic& d : result.diagnostics) all += Summary(d) + "\n";
