@@ -120,9 +120,6 @@ const CheckCase kCases[] = {
     {"camera framing a height of 0",
      "axiom=F\n",
      {"1:1: warning: the camera frames a height of 0"}},
-    {"drawing taller than the camera frames",
-     "axiom=FF\n",
-     {"1:1: warning: the drawing reaches from height 0 to"}},
     {"drawing wider than the camera frames",
      "axiom=FF+(90)FFFFF\n",
      {"1:1: warning: the drawing reaches 5 to the side of its start point, but the camera frames "
