@@ -9,6 +9,9 @@
 // Every search answers in amortised constant time: a short search is walked directly, and a
 // longer one is answered from a table of where a search from each position ends, filled once
 // per wanted symbol and pass. So a whole pass stays linear in the word, whatever the lists.
+// Memory: the bracket tables take 8 bytes per module for each direction that is searched, and
+// each wanted symbol whose searches run past the direct walk adds a table of 8 bytes per
+// module; all of it goes with the search at the end of the pass.
 #pragma once
 
 #include <array>

@@ -44,8 +44,6 @@ class ModuleRewriter {
   };
   TargetBound targetBound() const;
 
-  ContextSearch& contextSearch() { return search_; }
-
  private:
   // What rewriting a module with a given symbol takes.
   enum class Plan : std::uint8_t {

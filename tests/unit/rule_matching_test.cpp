@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/lsystem.h"
+#include "derivation/derive.h"
 #include "derivation/evaluator.h"
 #include "description/rule.h"
 #include "support/test_support.h"
@@ -312,6 +313,44 @@ TEST(RewriteModule, ConditionsAreTriedOnlyWhereTheContextsAreFound) {
   std::string printed;
   EXPECT_EQ(RewriteAll(*lsystem, &printed), "AYCY");
   EXPECT_EQ(printed, "Syntax error\n");
+}
+
+TEST(ModuleRewriter, TheTargetBoundCoversWhatThePassAppends) {
+  // The pass reserves the target from this bound, so it must never fall short; where every
+  // module's rewrite is fixed the module count is exact (the values bound counts every source
+  // value as possibly copied).
+  struct Case {
+    const char* axiom;
+    std::vector<std::string> rules;
+    bool exact;
+  };
+  const Case cases[] = {
+      {"F", {"F->F[+F]F[-F]F"}, true},
+      {"F(1)+G(2,3)", {"F(x)->F(x*2)[G(x,x)]"}, true},
+      {"A(1)A(5)B", {"A(x):(x>2)->A(x)A(x+1)A", "A(x)->", "B->BB(7)"}, false},
+      {"ABAB", {"A<B->CCCC", "B>A->D(1)"}, false},
+      {"", {"F->FF"}, true},
+  };
+  for (const Case& c : cases) {
+    auto lsystem = MakeSystem(c.axiom, c.rules);
+    for (int pass = 0; pass < 3; ++pass) {
+      ModuleString target;
+      ModuleRewriter::TargetBound bound{0, 0};
+      CaptureOutput([&] {
+        Evaluator evaluator(lsystem->console());
+        ModuleRewriter rewriter(*lsystem, *lsystem->current, evaluator);
+        bound = rewriter.targetBound();
+        rewriter.rewriteAll(target);
+      });
+      EXPECT_GE(bound.modules, target.size()) << c.axiom << " pass " << pass;
+      EXPECT_GE(bound.values, target.values().size()) << c.axiom << " pass " << pass;
+      if (c.exact) {
+        EXPECT_EQ(bound.modules, target.size()) << c.axiom << " pass " << pass;
+      }
+      CaptureOutput([&] { rewritePass(*lsystem); });
+      EXPECT_EQ(lsystem->current->valueForm(), target.valueForm()) << c.axiom << " " << pass;
+    }
+  }
 }
 
 }  // namespace
