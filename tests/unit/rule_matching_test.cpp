@@ -199,7 +199,7 @@ TEST(ContextSearch, AgreesWithTheStepwiseSearchOnEveryShortString) {
     std::string alphabet;
     std::size_t maxLength;
   };
-  const Strings families[] = {{"AB+[]", 5}, {"A[]", 6}, {"AB[]", 5}};
+  const Strings families[] = {{"AB+[]", 5}, {"A[]", 6}};
   struct Mode {
     std::string listed;
     bool consider;
