@@ -6,6 +6,7 @@
 
 #include "app/lsystem.h"
 #include "derivation/derive.h"
+#include "derivation/expression_stack.h"
 #include "description/load_description.h"
 #include "scene/write_pov_file.h"
 #include "turtle/make_poly_liste.h"
@@ -23,7 +24,7 @@ int RunProgram(int argc, const char* const argv[]) {
   auto lsystem = std::make_unique<LSystem>();
   lsystem->setConsiderMode(false);
   if (!LoadDescription(*lsystem, descriptionPath)) return 1;
-  Derive(*lsystem);
+  if (!RunWithExpressionStack(*lsystem, [&] { Derive(*lsystem); })) return 1;
   MakePolyListe(*lsystem);
   if (!WritePovFile(*lsystem, scenePath)) return 1;
   return 0;

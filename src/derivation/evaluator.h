@@ -1,11 +1,16 @@
 // The evaluator of a derivation: conditions and successor arguments of the rules, with the
 // formal parameter names bound by position to the gathered values. It belongs to the
-// derivation and lives for one run; what it keeps between calls (parsed expressions) is its
-// own and never changes a value or a message.
+// derivation and lives for one run; what it keeps between calls (parsed expressions, within a
+// fixed budget) is its own and never changes a value or a message.
 #pragma once
 
+#include <cstddef>
 #include <span>
+#include <string>
+#include <string_view>
 #include <vector>
+
+#include "derivation/expression_cache.h"
 
 namespace lsys {
 
@@ -14,8 +19,9 @@ class Rule;
 
 class Evaluator {
  public:
-  // Parse errors are reported on the console: the library's message and a line feed.
-  explicit Evaluator(Output& console);
+  // Parse errors are reported on the console: the library's message and a line feed. The
+  // budget bounds the memory of the kept parses.
+  explicit Evaluator(Output& console, std::size_t budgetBytes = ExpressionCache::kDefaultBudget);
   ~Evaluator();
   Evaluator(const Evaluator&) = delete;
   Evaluator& operator=(const Evaluator&) = delete;
@@ -28,10 +34,24 @@ class Evaluator {
   // The values of the rule's successor argument expressions, in the order they stand in the
   // successor, each rounded to float; they replace the contents of out. An argument that fails
   // to parse prints its error and has the value 0.
+  //
+  // A name list that the library rejects (a repeated name, a name starting with a digit, a
+  // space) makes every expression of the rule fail with the library's message, every time.
   void evaluateArguments(const Rule& rule, std::span<const double> values, std::vector<float>& out);
 
+  const ExpressionCache& cache() const { return cache_; }
+
  private:
+  // Binds the values to the rule's name slots, 0 for names without a gathered value.
+  void bind(const std::string& names, std::span<const double> values);
+  // The value of one text with the bound values; a text that fails to parse prints its error
+  // and has the value 0.
+  double evaluate(std::string_view text, const std::string& names);
+
   Output& console_;
+  ExpressionCache cache_;
+  ParsedExpression scratch_;   // a parse the budget has no room for, used for one evaluation
+  std::vector<double> bound_;  // the values of the current call, one per name slot
 };
 
 }  // namespace lsys

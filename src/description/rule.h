@@ -14,7 +14,6 @@
 namespace lsys {
 
 class Output;
-struct CompiledExpressions;  // kept parses of the rule's expressions, owned by the evaluator
 
 // Columns [begin, end) of the rule text.
 struct TextSpan {
@@ -83,9 +82,6 @@ class Rule {
   std::size_t rightContextPos = 0;  // column of '>'; 0 means no right context
 
   RuleLayout layout;  // where each part stands in the rule text
-
-  // Filled by the first evaluation of the rule's expressions.
-  mutable std::shared_ptr<CompiledExpressions> compiled;
 
  private:
   void scanLeftPart(const std::string& text);
