@@ -1,0 +1,23 @@
+// Runs Debian's POV-Ray on a scene file and keeps what it said.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace lsys {
+
+struct PovRayRun {
+  bool started = false;  // false: no `povray` could be run (not installed)
+  int exitCode = -1;     // POV-Ray's exit code; -1 when it did not end normally
+  std::string log;       // everything it wrote to its standard output and error
+};
+
+// Renders scene into the PNG image at width x height with antialiasing, without a display.
+// When echo is set, POV-Ray's output is passed on to standard error as it comes.
+PovRayRun RunPovRay(const std::string& scene, const std::string& image, int width, int height,
+                    bool echo);
+
+// The lines of a POV-Ray log that report a warning or an error about the scene.
+std::vector<std::string> PovRayComplaints(const std::string& log);
+
+}  // namespace lsys

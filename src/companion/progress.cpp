@@ -1,0 +1,28 @@
+#include "companion/progress.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+namespace lsys {
+
+Progress::Progress(bool quiet) : enabled_(!quiet && ::isatty(STDERR_FILENO) == 1) {}
+
+Progress Progress::Forced(bool enabled) { return Progress(ForcedTag{}, enabled); }
+
+std::string StepLine(const StepReport& report) {
+  char buffer[96];
+  std::snprintf(buffer, sizeof buffer, "step %d: %zu modules (%.3f s)", report.step, report.modules,
+                report.time.count());
+  return buffer;
+}
+
+void Progress::step(const StepReport& report) const { line(StepLine(report)); }
+
+void Progress::line(std::string_view text) const {
+  if (!enabled_) return;
+  std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+}
+
+}  // namespace lsys
