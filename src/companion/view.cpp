@@ -66,7 +66,8 @@ View DefaultView(const Drawing& drawing) {
   if (box.empty) return View::kFront;
   const Point3 size = box.max - box.min;
   const double largest = std::max({size.x, size.y, size.z});
-  const double flat = 1e-3 * largest;
+  // Thinner than 2 % of its largest extent, as a figure of lines with their radii is.
+  const double flat = 0.02 * largest;
   // front shows x and y, top x and z, side z and y
   if (size.x > flat && size.y > flat) return View::kFront;
   return size.x * size.z >= size.z * size.y ? View::kTop : View::kSide;
@@ -93,11 +94,10 @@ PerspectiveCamera FitPerspective(const Drawing& drawing, View view, double aspec
     cameraDepth = std::max(cameraDepth, depth + std::max(needRight, needUp));
     nearest = std::max(nearest, depth);
   });
-  // A point of no size: back off so that one unit fills the frame.
-  const double minimumDistance = std::max(atLeastOne(e.rightMax - e.rightMin) / tanRight,
-                                          atLeastOne(e.upMax - e.upMin) / tanUp) /
-                                 2;
-  cameraDepth = std::max(cameraDepth, nearest + minimumDistance);
+  // A drawing of no size (a point of radius 0): back off so that one unit fills the frame.
+  if (e.rightMax - e.rightMin < 1e-9 && e.upMax - e.upMin < 1e-9) {
+    cameraDepth = nearest + 0.5 / (usable * tanUp);
+  }
 
   PerspectiveCamera camera;
   camera.location = basis.right * rightCentre + basis.up * upCentre + basis.back * cameraDepth;

@@ -26,7 +26,8 @@ struct ViewBasis {
 ViewBasis BasisOf(View view);
 
 // The front view, unless the drawing shows no area from the front (a flat figure lying in the
-// horizontal plane, or one seen edge-on): then the top or side view, whichever shows more.
+// horizontal plane, or one seen edge-on; thinner than 2 % of its size): then the top or side view,
+// whichever shows more.
 View DefaultView(const Drawing& drawing);
 
 // Each side of the picture keeps this fraction of its half-size free.
