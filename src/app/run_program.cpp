@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "app/help_text.h"
 #include "app/lsystem.h"
 #include "derivation/derive.h"
 #include "derivation/expression_stack.h"
@@ -14,6 +15,10 @@
 namespace lsys {
 
 int RunProgram(int argc, const char* const argv[]) {
+  if (IsHelpOrVersionRequest(argc, argv)) {
+    WriteHelpOrVersion(argv[1], StandardOutput());
+    return StandardOutput().flush() ? 0 : 1;
+  }
   if (argc < 2) {
     std::printf("Error: to few arguments\n");
     return 1;

@@ -1,0 +1,21 @@
+# Collects the --help text of every lsys subcommand into a help2man include section, so that
+# lsys.1 says what `lsys COMMAND --help` says: cmake -DLSYS=path/to/lsys -DOUTPUT=out.h2m -P ...
+execute_process(COMMAND "${LSYS}" --help OUTPUT_VARIABLE overview RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "lsys --help failed")
+endif()
+# CLI11 lists the subcommands after a "Subcommands:" line, one per line, name first.
+string(REGEX REPLACE "^.*Subcommands:\n" "" listed "${overview}")
+string(REGEX MATCHALL "(^|\n)  [a-z]+" names "${listed}")
+set(text "[COMMANDS]\n")
+foreach(name IN LISTS names)
+  string(STRIP "${name}" name)
+  execute_process(COMMAND "${LSYS}" ${name} --help OUTPUT_VARIABLE help RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "lsys ${name} --help failed")
+  endif()
+  string(REPLACE "\\" "\\e" help "${help}")
+  string(REGEX REPLACE "\n([.'])" "\n\\\\&\\1" help "${help}")
+  string(APPEND text ".SS \"lsys ${name}\"\n.nf\n${help}.fi\n")
+endforeach()
+file(WRITE "${OUTPUT}" "${text}")
