@@ -5,11 +5,10 @@ In the classic construction every edge is replaced by four edges a third as long
 the edges F keep the length 1, so the snowflake grows threefold with each step.
 Angle 60 degrees.
 Adapted: the axiom starts with !(0.3) (segments of radius 0.3 instead of 0.1, for the
-picture of about 95 units), then G(2), which lifts the drawing by two units without
-drawing so that its lowest tip is not cut off by the frame, and +(30), which tilts the
-first side so that the snowflake stands upright and centred. These three modules add
-three to the length of every generation and change no segment count.
-axiom=!(0.3)G(2)+(30)F--F--F
+picture of about 95 units), then +(30), which tilts the first side so that the snowflake
+stands upright. These two modules add two to the length of every generation and change
+no segment count.
+axiom=!(0.3)+(30)F--F--F
 gamma=60
 steps=4
 F->F+F--F+F
