@@ -13,4 +13,8 @@ namespace lsys {
 // file has an error (or, with --werror, a warning) or cannot be read, else 0.
 void AddCheckCommand(CLI::App& app, int& exitCode);
 
+// `lsys render`, `lsys export` and `lsys info`: pictures, meshes and summaries of one
+// description, grown quietly (render_command.h says what each does).
+void AddPictureCommands(CLI::App& app, int& exitCode);
+
 }  // namespace lsys

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   int exitCode = 0;
   lsys::AddCheckCommand(app, exitCode);
+  lsys::AddPictureCommands(app, exitCode);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

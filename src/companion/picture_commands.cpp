@@ -1,7 +1,7 @@
-#include "companion/picture_commands.h"
-
 #include <CLI/CLI.hpp>
 #include <memory>
+
+#include "companion/commands.h"
 
 #include "companion/render_command.h"
 

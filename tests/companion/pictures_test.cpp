@@ -5,6 +5,10 @@
 // tests.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -49,8 +53,8 @@ std::string readFile(const fs::path& path) {
 class Pictures : public testing::TestWithParam<std::string> {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("lsys-pictures-" + GetParam() + "-" +
-                                           std::to_string(::getpid()));
+    folder_ = fs::temp_directory_path() /
+              ("lsys-pictures-" + GetParam() + "-" + std::to_string(::getpid()));
     fs::create_directories(folder_);
   }
   void TearDown() override { fs::remove_all(folder_); }
@@ -63,7 +67,9 @@ class Pictures : public testing::TestWithParam<std::string> {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
   std::string errors() const { return readFile(folder_ / "stderr"); }
-  std::string example() const { return quoted(std::string(LSYS_EXAMPLES_DIR) + "/" + GetParam() + ".ls"); }
+  std::string example() const {
+    return quoted(std::string(LSYS_EXAMPLES_DIR) + "/" + GetParam() + ".ls");
+  }
 
   // The drawing lies inside the picture and fills at least half of its width or height.
   static void expectFramed(const RgbImage& image) {
@@ -84,7 +90,8 @@ class Pictures : public testing::TestWithParam<std::string> {
 TEST_P(Pictures, RenderFramesTheDrawingWithoutWarnings) {
   if (!onPath("povray")) GTEST_SKIP() << "POV-Ray is not installed";
   const fs::path image = folder_ / "picture.png";
-  const int exitCode = lsys("render " + example() + " --quiet --size 80x60 -o " + quoted(image.string()));
+  const int exitCode =
+      lsys("render " + example() + " --quiet --size 80x60 -o " + quoted(image.string()));
   if (GetParam() == kDrawsNothing) {
     EXPECT_EQ(exitCode, 1);
     EXPECT_NE(errors().find("draws nothing"), std::string::npos) << errors();
@@ -107,20 +114,25 @@ TEST_P(Pictures, ObjExportIsAValidMeshWithClosedTubes) {
   EXPECT_TRUE(mesh.errors.empty());
   EXPECT_TRUE(mesh.indicesInRange());
   EXPECT_TRUE(mesh.closed("stems"));
-  if (GetParam() != kDrawsNothing) EXPECT_FALSE(mesh.faces.empty());
+  if (GetParam() != kDrawsNothing) {
+    EXPECT_FALSE(mesh.faces.empty());
+  }
 }
 
 TEST_P(Pictures, SvgExportConvertsToAPictureOfTheDrawing) {
   if (!onPath("rsvg-convert")) GTEST_SKIP() << "rsvg-convert (librsvg2-bin) is not installed";
   const fs::path svg = folder_ / "plant.svg";
-  const int exitCode = lsys("export " + example() + " --quiet --size 160x120 -o " + quoted(svg.string()));
+  const int exitCode =
+      lsys("export " + example() + " --quiet --size 160x120 -o " + quoted(svg.string()));
   if (GetParam() == kDrawsNothing) {
     EXPECT_EQ(exitCode, 1);
     return;
   }
   ASSERT_EQ(exitCode, 0) << errors();
   const fs::path png = folder_ / "plant.png";
-  ASSERT_EQ(std::system(("rsvg-convert -o " + quoted(png.string()) + " " + quoted(svg.string())).c_str()), 0);
+  ASSERT_EQ(
+      std::system(("rsvg-convert -o " + quoted(png.string()) + " " + quoted(svg.string())).c_str()),
+      0);
   RgbImage picture;
   ASSERT_TRUE(testing_support::ReadPng(png.string(), picture));
   EXPECT_EQ(picture.width, 160);
@@ -128,6 +140,8 @@ TEST_P(Pictures, SvgExportConvertsToAPictureOfTheDrawing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, Pictures, testing::ValuesIn(exampleNames()),
-                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });
+                         [](const testing::TestParamInfo<std::string>& example) {
+                           return example.param;
+                         });
 
 }  // namespace
