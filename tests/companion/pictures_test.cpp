@@ -139,6 +139,29 @@ TEST_P(Pictures, SvgExportConvertsToAPictureOfTheDrawing) {
   expectFramed(picture);
 }
 
+TEST(Info, SummarisesTheTreeAtFourteenStepsInOneLinePerStep) {
+  const fs::path output = fs::temp_directory_path() / ("lsys-info-" + std::to_string(::getpid()));
+  const std::string command = quoted(LSYS_BINARY) + " info " +
+                              quoted(std::string(LSYS_EXAMPLES_DIR) + "/monopodial_tree.ls") +
+                              " --steps 14 >" + quoted(output.string());
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  std::istringstream lines(readFile(output));
+  fs::remove(output);
+  std::string line;
+  int steps = 0;
+  std::size_t longest = 0;
+  bool segments = false;
+  while (std::getline(lines, line)) {
+    longest = std::max(longest, line.size());
+    if (line.rfind("step ", 0) == 0) ++steps;
+    // 2^14 - 1 internodes
+    if (line == "segments: 16383") segments = true;
+  }
+  EXPECT_EQ(steps, 14);
+  EXPECT_TRUE(segments);
+  EXPECT_LT(longest, 200u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Examples, Pictures, testing::ValuesIn(exampleNames()),
                          [](const testing::TestParamInfo<std::string>& example) {
                            return example.param;
