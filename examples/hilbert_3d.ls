@@ -5,11 +5,13 @@ Source: The Algorithmic Beauty of Plants (Prusinkiewicz and Lindenmayer, 1990), 
 The four apices A, B, C and D draw nothing; they turn, pitch and roll the turtle by 90
 degrees (the turning symbols, the pitch symbols, the roll symbols and the half turn |)
 between the unit edges F. After three steps the curve has 511 edges.
-Adapted: the axiom first rolls the turtle by 30 degrees about the vertical (/(30)), so
-that the cube is seen at an angle. This module adds one to the length of every
-generation and changes no segment count. The default radius of 0.1 suits the cube of 7
-units, so no width module was added.
-axiom=/(30)A
+Adapted: the axiom first moves the turtle without drawing, 4.78 units sideways and 3.5
+units away from the camera (+(90)G(4.78)-(90)&(90)G(3.5)^(90)), and then rolls it by 30
+degrees about the vertical (/(30)), so that the cube is centred, seen at an angle and
+lies wholly behind the plane the camera is framed on. These seven modules add seven to
+the length of every generation and change no segment count. The default radius of 0.1
+suits the cube of 7 units, so no width module was added.
+axiom=+(90)G(4.78)-(90)&(90)G(3.5)^(90)/(30)A
 gamma=90
 steps=3
 A->B-F+CFC+F-D&F^D-F+&&CFC+F+B//
