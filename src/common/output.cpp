@@ -7,10 +7,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/fixed_format.h"
+
 namespace lsys {
 namespace {
 
-constexpr std::size_t kSpillSize = 1 << 16;
+constexpr std::size_t kBufferSize = 1 << 16;
 
 // Writes all bytes, retrying after interruptions and partial writes.
 bool writeAll(int descriptor, const char* data, std::size_t size) {
@@ -26,12 +28,26 @@ bool writeAll(int descriptor, const char* data, std::size_t size) {
   return true;
 }
 
+// Whether the double holds exactly a float value, so the integer "%f" of floats applies.
+bool isFloatValue(double value) {
+  constexpr double kFloatMax = 3.4028234663852886e38;
+  return value >= -kFloatMax && value <= kFloatMax &&
+         static_cast<double>(static_cast<float>(value)) == value;
+}
+
 }  // namespace
 
 Output::Output(Kind kind, int descriptor, std::string* target)
-    : kind_(kind), descriptor_(descriptor), target_(target) {}
+    : kind_(kind), descriptor_(descriptor), target_(target) {
+  if (kind == Kind::kDescriptor || kind == Kind::kString) {
+    buffer_ = std::make_unique<char[]>(kBufferSize);
+    capacity_ = kBufferSize;
+  }
+}
 
-Output Output::ToDescriptor(int descriptor) { return Output(Kind::kDescriptor, descriptor, nullptr); }
+Output Output::ToDescriptor(int descriptor) {
+  return Output(Kind::kDescriptor, descriptor, nullptr);
+}
 
 Output Output::ToString(std::string& text) { return Output(Kind::kString, -1, &text); }
 
@@ -42,38 +58,72 @@ Output::Output(Output&& other) noexcept
       descriptor_(other.descriptor_),
       target_(other.target_),
       buffer_(std::move(other.buffer_)),
+      capacity_(other.capacity_),
+      used_(other.used_),
       failed_(other.failed_) {
   other.kind_ = Kind::kDiscard;
-  other.buffer_.clear();
+  other.capacity_ = 0;
+  other.used_ = 0;
 }
 
 Output::~Output() { flush(); }
 
-void Output::append(const char* data, std::size_t size) {
-  if (kind_ == Kind::kDiscard) return;
-  if (kind_ == Kind::kStdio) {
-    std::fwrite(data, 1, size, stdout);
-    return;
+void Output::appendSlow(const char* data, std::size_t size) {
+  if (size == 0) return;
+  switch (kind_) {
+    case Kind::kDiscard:
+      return;
+    case Kind::kStdio:
+      // Unbuffered here: stdio buffers, and plain printf calls must keep their order.
+      if (std::fwrite(data, 1, size, stdout) != size) failed_ = true;
+      return;
+    case Kind::kDescriptor:
+    case Kind::kString:
+      flush();
+      if (size <= capacity_) {
+        std::memcpy(buffer_.get(), data, size);
+        used_ = size;
+      } else if (kind_ == Kind::kString) {
+        target_->append(data, size);
+      } else if (!failed_ && !writeAll(descriptor_, data, size)) {
+        failed_ = true;
+      }
+      return;
   }
-  buffer_.append(data, size);
-  spillIfLarge();
 }
 
-void Output::character(char c) {
+char* Output::room(std::size_t size) {
+  if (capacity_ - used_ < size) {
+    if (capacity_ == 0) return nullptr;
+    flush();
+  }
+  return buffer_.get() + used_;
+}
+
+void Output::fixed(float value) {
   if (kind_ == Kind::kDiscard) return;
-  if (kind_ == Kind::kStdio) {
-    std::putchar(static_cast<unsigned char>(c));
+  if (!std::isfinite(value)) {
+    fixed(static_cast<double>(value));
     return;
   }
-  buffer_.push_back(c);
-  spillIfLarge();
+  if (char* at = room(kFixedFloatBufferSize)) {
+    used_ += static_cast<std::size_t>(FormatFixedFloat(value, at) - at);
+    return;
+  }
+  char digits[kFixedFloatBufferSize];
+  append(digits, static_cast<std::size_t>(FormatFixedFloat(value, digits) - digits));
 }
 
 void Output::fixed(double value) {
   if (kind_ == Kind::kDiscard) return;
+  if (isFloatValue(value)) {
+    fixed(static_cast<float>(value));
+    return;
+  }
   // "%f" of the largest double has 309 integer digits; 400 bytes hold any value.
   char digits[400];
   if (std::isfinite(value)) {
+    // The exact decimal expansion rounded half to even, as printf gives it.
     const std::to_chars_result result =
         std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 6);
     append(digits, static_cast<std::size_t>(result.ptr - digits));
@@ -90,23 +140,18 @@ void Output::integer(std::int64_t value) {
   append(digits, static_cast<std::size_t>(result.ptr - digits));
 }
 
-void Output::spillIfLarge() {
-  if (buffer_.size() >= kSpillSize) flush();
-}
-
 bool Output::flush() {
   if (kind_ == Kind::kStdio) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) failed_ = true;
     return !failed_;
   }
-  if (!buffer_.empty()) {
+  if (used_ > 0) {
     if (kind_ == Kind::kString) {
-      target_->append(buffer_);
+      target_->append(buffer_.get(), used_);
     } else if (kind_ == Kind::kDescriptor && !failed_) {
-      // After a failure the rest of the text is dropped: the target is already incomplete.
-      if (!writeAll(descriptor_, buffer_.data(), buffer_.size())) failed_ = true;
+      if (!writeAll(descriptor_, buffer_.get(), used_)) failed_ = true;
     }
-    buffer_.clear();
+    used_ = 0;
   }
   return !failed_;
 }

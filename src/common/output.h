@@ -1,10 +1,13 @@
 // The one output path of the program: the console report and the scene text are both assembled
-// in a buffer and handed to their target in large pieces. A failed write is remembered, never
-// lost, so the caller can tell success from failure at the end.
+// in a fixed buffer and handed to their target in large pieces. A failed write is remembered,
+// never lost, so the caller can tell success from failure at the end; after a failure the rest
+// of the text is dropped, since the target is incomplete anyway.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -27,7 +30,7 @@ class Output {
   // Flushes what is still buffered.
   ~Output();
 
-  // A literal, its length known at compile time.
+  // A literal, its length known at compile time (no strlen).
   template <std::size_t N>
   void text(const char (&literal)[N]) {
     append(literal, N - 1);
@@ -35,10 +38,11 @@ class Output {
   // Any text, embedded NUL bytes included.
   void text(std::string_view text) { append(text.data(), text.size()); }
   // One byte, as "%c" writes it (a NUL byte included).
-  void character(char c);
-  // "%f": fixed notation with six decimals.
+  void character(char c) { append(&c, 1); }
+  // "%f": fixed notation with six decimals. Floats, and doubles that hold a float value, are
+  // formatted by integer arithmetic; other values by the general path.
   void fixed(double value);
-  void fixed(float value) { fixed(static_cast<double>(value)); }
+  void fixed(float value);
   // "%i".
   void integer(std::int64_t value);
 
@@ -54,13 +58,29 @@ class Output {
   friend Output& StandardOutput();
   Output(Kind kind, int descriptor, std::string* target);
 
-  void append(const char* data, std::size_t size);
-  void spillIfLarge();
+  // The common case inline: the text fits the free room of the buffer.
+  void append(const char* data, std::size_t size) {
+    // Strictly less: a full or absent buffer (discarding, stdio) always takes the slow path.
+    if (size < capacity_ - used_ && data != nullptr) {
+      std::memcpy(buffer_.get() + used_, data, size);
+      used_ += size;
+      return;
+    }
+    appendSlow(data, size);
+  }
+  void appendSlow(const char* data, std::size_t size);
+  // Room for at least size more bytes in the buffer, or null when the text goes elsewhere
+  // (stdio, or nowhere).
+  char* room(std::size_t size);
 
   Kind kind_;
   int descriptor_;
   std::string* target_;
-  std::string buffer_;
+  // Allocated once, when the output is made, so that reporting never allocates (not even
+  // "Out of memory").
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = 0;
+  std::size_t used_ = 0;
   bool failed_ = false;
 };
 

@@ -1,153 +1,218 @@
 #include "scene/write_pov_file.h"
 
-#include <cstdio>
+#include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <optional>
+#include <string_view>
 
-#include "app/console.h"
 #include "app/lsystem.h"
+#include "common/fixed_format.h"
+#include "common/output.h"
+#include "scene/scene_file.h"
 
 namespace lsys {
 namespace {
 
-// Collects the scene text and hands it to the file in large pieces, remembering any failure.
-class SceneOutput {
+// The "%f" text of one turtle point as the scene vector "<y,z,-x>", formatted once and written
+// as often as the scene repeats the point. The x is negated as a float, so 0 prints as
+// -0.000000.
+class PointText {
  public:
-  explicit SceneOutput(std::FILE* file) : file_(file) {}
+  PointText() = default;
+  explicit PointText(const Vector3f& p) { set(p); }
 
-  void text(const char* literal) { buffer_ += literal; }
-  void number(float value) { appendFixed(buffer_, static_cast<double>(value)); }
-  void number(double value) { appendFixed(buffer_, value); }
-
-  // The turtle point (x, y, z) as the scene vector <y,z,-x>; the x is negated as a float, so
-  // 0 prints as -0.000000.
-  void point(const Vector3f& p) {
-    text("<");
-    number(p.y);
-    text(",");
-    number(p.z);
-    text(",");
-    number(-p.x);
-    text(">");
+  void set(const Vector3f& p) {
+    char* at = text_;
+    *at++ = '<';
+    at = component(0, p.y, at);
+    *at++ = ',';
+    at = component(1, p.z, at);
+    *at++ = ',';
+    at = component(2, -p.x, at);
+    *at++ = '>';
+    length_ = static_cast<std::size_t>(at - text_);
   }
 
-  // A point followed by ",radius".
-  void pointAndRadius(const Vector3f& p, float radius) {
-    point(p);
-    text(",");
-    number(radius);
-  }
+  std::string_view text() const { return {text_, length_}; }
 
-  void flushIfLarge() {
-    if (buffer_.size() >= (1u << 16)) flush();
-  }
-
-  void flush() {
-    if (!buffer_.empty() &&
-        std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
-      failed_ = true;
+  // Whether both print as the same numbers, reading -0.000000 as 0.000000.
+  bool printsLike(const PointText& other) const {
+    for (int i = 0; i < 3; ++i) {
+      if (unsigned_(i) != other.unsigned_(i)) return false;
     }
-    buffer_.clear();
+    return true;
   }
-
-  bool failed() const { return failed_; }
 
  private:
-  std::FILE* file_;
-  std::string buffer_;
-  bool failed_ = false;
+  char* component(int index, float value, char* at) {
+    componentStart_[index] = static_cast<std::size_t>(at - text_);
+    char* end = FormatFixedFloat(value, at);
+    componentLength_[index] = static_cast<std::size_t>(end - at);
+    return end;
+  }
+
+  // One component's text, without the sign when it reads -0.000000.
+  std::string_view unsigned_(int index) const {
+    std::string_view number(text_ + componentStart_[index], componentLength_[index]);
+    if (number == "-0.000000") number.remove_prefix(1);
+    return number;
+  }
+
+  char text_[3 * kFixedFloatBufferSize + 4];
+  std::size_t length_ = 0;
+  std::size_t componentStart_[3] = {};
+  std::size_t componentLength_[3] = {};
 };
 
-void writeSegment(SceneOutput& out, const Segment& segment) {
-  out.text("cone {\n");
-  out.pointAndRadius(segment.start, segment.startRadius);
-  out.text("\n");
-  out.pointAndRadius(segment.end, segment.endRadius);
-  out.text("\npigment {color red 1 green 1 blue 1}\n}\n");
-  out.text("sphere {\n");
-  out.pointAndRadius(segment.end, segment.endRadius);
-  out.text("\npigment {color red 1 green 1 blue 1}\n}\n");
+constexpr char kWhite[] = "\npigment {color red 1 green 1 blue 1}\n}\n";
+
+bool isFinite(const Vector3f& p) {
+  return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
 }
 
+// Writes the cones and spheres. A cone's start is most often the previous cone's end, and the
+// sphere repeats the end: the text of the last end point is kept and reused.
+class SegmentWriter {
+ public:
+  explicit SegmentWriter(Output& out) : out_(out) {}
+
+  void write(const Segment& segment) {
+    // The renderer cannot read inf or nan: such a segment is left out whole.
+    if (!isFinite(segment.start) || !isFinite(segment.end) || !std::isfinite(segment.startRadius) ||
+        !std::isfinite(segment.endRadius)) {
+      return;
+    }
+    const bool startIsLastEnd =
+        hasLastEnd_ && std::memcmp(&segment.start, &lastEnd_, sizeof lastEnd_) == 0;
+    if (startIsLastEnd) {
+      std::swap(start_, end_);
+    } else {
+      start_.set(segment.start);
+    }
+    end_.set(segment.end);
+    lastEnd_ = segment.end;
+    hasLastEnd_ = true;
+
+    // A cone whose two ends coincide is degenerate and stops the renderer; its sphere stays.
+    if (!start_.printsLike(end_)) {
+      out_.text("cone {\n");
+      out_.text(start_.text());
+      out_.character(',');
+      out_.fixed(segment.startRadius);
+      out_.character('\n');
+      out_.text(end_.text());
+      out_.character(',');
+      out_.fixed(segment.endRadius);
+      out_.text(kWhite);
+    }
+    out_.text("sphere {\n");
+    out_.text(end_.text());
+    out_.character(',');
+    out_.fixed(segment.endRadius);
+    out_.text(kWhite);
+  }
+
+ private:
+  Output& out_;
+  PointText start_;
+  PointText end_;
+  Vector3f lastEnd_;
+  bool hasLastEnd_ = false;
+};
+
 // A closed fan around the centroid: the first triangle joins the last vertex, the centroid and
-// the first vertex.
-void writePolygon(SceneOutput& out, const Polygon& polygon) {
+// the first vertex. Each vertex and the centroid are formatted once.
+void writePolygon(Output& out, const Polygon& polygon) {
+  if (polygon.vertices.empty()) return;
   float sumX = 0.0f;
   float sumY = 0.0f;
   float sumZ = 0.0f;
   for (const Vector3f& v : polygon.vertices) {
+    if (!isFinite(v)) return;  // the renderer cannot read it: left out whole
     sumX += v.x;
     sumY += v.y;
     sumZ += v.z;
   }
-  if (polygon.vertices.empty()) return;
   const float n = static_cast<float>(polygon.vertices.size());
   const Vector3f centre{sumX / n, sumY / n, sumZ / n};
-  const Vector3f* previous = &polygon.vertices.back();
-  for (const Vector3f& vertex : polygon.vertices) {
-    const Vector3f* v = &vertex;
+  if (!isFinite(centre)) return;  // the sums overflowed
+
+  const PointText centreText(centre);
+  const PointText lastText(polygon.vertices.back());
+  PointText previous = lastText;
+  PointText current;
+  const std::size_t count = polygon.vertices.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    // The last vertex closes the fan; its text is the one the first triangle began with.
+    if (i + 1 < count) current.set(polygon.vertices[i]);
+    const PointText& vertex = i + 1 < count ? current : lastText;
     out.text("triangle {\n");
-    out.point(*previous);
-    out.text(",");
-    out.point(centre);
-    out.text(",");
-    out.point(*v);
-    out.text("\npigment { color red ");
-    out.number(0.0);
-    out.text(" green ");
-    out.number(0.95703125);
-    out.text(" blue ");
-    out.number(0.0);
-    out.text("}\n}\n");
-    previous = v;
-    out.flushIfLarge();
+    out.text(previous.text());
+    out.character(',');
+    out.text(centreText.text());
+    out.character(',');
+    out.text(vertex.text());
+    out.text("\npigment { color red 0.000000 green 0.957031 blue 0.000000}\n}\n");
+    previous = vertex;
   }
 }
 
-void printPathMessage(const char* message, const std::string& path) {
-  std::printf("%s", message);
-  printText(path);
-  std::printf("\n");
+void writeScene(Output& out, const LSystem& lsystem) {
+  out.text("#include \"colors.inc\"\n#include \"shapes.inc\"\n#include \"textures.inc\"\n");
+  const double light = static_cast<double>(lsystem.viewDistance) * 2;
+  std::string lightText;
+  {
+    Output lightOut = Output::ToString(lightText);
+    lightOut.fixed(light);
+  }
+  out.text("light_source { <");
+  out.text(lightText);
+  out.text(", ");
+  out.text(lightText);
+  out.text(", ");
+  out.text(lightText);
+  out.text("> color White}\n\n");
+
+  SegmentWriter segments(out);
+  for (const Segment& segment : lsystem.segments) segments.write(segment);
+  for (const auto& polygon : lsystem.polygons) writePolygon(out, *polygon);
+
+  out.text("camera {location  <1, ");
+  out.fixed(lsystem.viewHeight);
+  out.text(", ");
+  out.fixed(lsystem.viewDistance);
+  out.text(">\nlook_at   <0, ");
+  out.fixed(lsystem.viewHeight);
+  out.text(",  0>\n}\n");
+}
+
+void reportPath(Output& console, std::string_view message, const std::string& path) {
+  console.text(message);
+  console.text(path);
+  console.character('\n');
 }
 
 }  // namespace
 
 bool WritePovFile(const LSystem& lsystem, const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "w");
-  if (file == nullptr) {
-    printPathMessage("Can't open file ", path);
+  Output& console = lsystem.console();
+  std::optional<SceneFile> file = SceneFile::Open(path);
+  if (!file) {
+    reportPath(console, "Can't open file ", path);
     return false;
   }
-  SceneOutput out(file);
-  out.text("#include \"colors.inc\"\n#include \"shapes.inc\"\n#include \"textures.inc\"\n");
-  const double light = static_cast<double>(lsystem.viewDistance) * 2;
-  out.text("light_source { <");
-  out.number(light);
-  out.text(", ");
-  out.number(light);
-  out.text(", ");
-  out.number(light);
-  out.text("> color White}\n\n");
-
-  for (const Segment& segment : lsystem.segments) {
-    writeSegment(out, segment);
-    out.flushIfLarge();
+  bool written;
+  {
+    Output out = Output::ToDescriptor(file->descriptor());
+    writeScene(out, lsystem);
+    written = out.flush();
   }
-  for (const auto& polygon : lsystem.polygons) writePolygon(out, *polygon);
-
-  out.text("camera {location  <1, ");
-  out.number(lsystem.viewHeight);
-  out.text(", ");
-  out.number(lsystem.viewDistance);
-  out.text(">\nlook_at   <0, ");
-  out.number(lsystem.viewHeight);
-  out.text(",  0>\n}\n");
-  out.flush();
-
-  const bool closed = std::fclose(file) == 0;
-  if (out.failed() || !closed) {
-    printPathMessage("Can't write file ", path);
+  if (!file->commit(written)) {
+    reportPath(console, "Can't write file ", path);
     return false;
   }
-  printPathMessage("PovFile saved as ", path);
+  reportPath(console, "PovFile saved as ", path);
   return true;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/lsystem.h"
+#include "common/output.h"
 #include "derivation/module_string.h"
 #include "description/rule.h"
 
@@ -20,6 +21,7 @@ template <typename Action>
 std::string CaptureOutput(Action&& action) {
   ::testing::internal::CaptureStdout();
   std::forward<Action>(action)();
+  StandardOutput().flush();
   std::fflush(stdout);
   return ::testing::internal::GetCapturedStdout();
 }

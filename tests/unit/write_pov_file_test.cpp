@@ -1,16 +1,24 @@
 #include "scene/write_pov_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <limits>
+
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/lsystem.h"
+#include "scene/scene_file.h"
 #include "support/test_support.h"
 #include "turtle/make_poly_liste.h"
 
@@ -211,6 +219,202 @@ TEST_F(WritePovFileTest, AFileThatCannotBeWrittenIsReported) {
   printed = CaptureOutput([&] { written = WritePovFile(lsystem, "/dev/full"); });
   EXPECT_FALSE(written);
   EXPECT_EQ(printed, "Can't write file /dev/full\n");
+}
+
+const float kInf = std::numeric_limits<float>::infinity();
+const float kNaN = std::numeric_limits<float>::quiet_NaN();
+const std::string kEmptyLight = "light_source { <0.000000, 0.000000, 0.000000> color White}\n\n";
+const std::string kEmptyCamera =
+    "camera {location  <1, 0.000000, 0.000000>\nlook_at   <0, 0.000000,  0>\n}\n";
+
+// The scene text of the segments alone.
+std::string SegmentsText(const std::string& scene) {
+  const std::size_t from = kHeader.size() + kEmptyLight.size();
+  return scene.substr(from, scene.size() - from - kEmptyCamera.size());
+}
+
+TEST_F(WritePovFileTest, AConeWhoseEndsPrintAlikeIsLeftOutButItsSphereStays) {
+  struct Case {
+    Segment segment;
+    bool cone;
+  };
+  const Case cases[] = {
+      {{{0, 0, 0}, {0, 0, 0}, 0.1f, 0.1f}, false},                    // F(0)
+      {{{1e-7f, 0, 0}, {-1e-7f, 0, 0}, 0.1f, 0.1f}, false},           // -0.000000 is 0.000000
+      {{{0, 2e-7f, 0}, {0, -2e-7f, 0}, 0.1f, 0.2f}, false},           // radii do not count
+      {{{0, 0, 1.0000001f}, {0, 0, 1.0000002f}, 0.1f, 0.1f}, false},  // alike in six decimals
+      {{{0, 0, 1.0f}, {0, 0, 1.000001f}, 0.1f, 0.1f}, true},          // the sixth decimal differs
+      {{{0, 0, 0}, {0, 0, 1}, 0.1f, 0.1f}, true},
+  };
+  for (const Case& c : cases) {
+    LSystem lsystem;
+    lsystem.segments.push_back(c.segment);
+    const std::string segments = SegmentsText(Write(lsystem, PathOf("cone.pov")));
+    const std::string sphere = segments.substr(segments.find("sphere {\n"));
+    EXPECT_EQ(segments.find("cone {\n") != std::string::npos, c.cone) << segments;
+    EXPECT_EQ(sphere.find("sphere {\n<"), 0u) << segments;
+    EXPECT_EQ(sphere.substr(sphere.size() - kWhite.size()), kWhite) << segments;
+    EXPECT_TRUE(written);
+  }
+}
+
+TEST_F(WritePovFileTest, ConesAndSpheresSurviveBesideLeftOutOnes) {
+  // F F(0) F: the cone of the middle step is left out; its sphere and both others stay, and the
+  // third cone starts where the second ended.
+  LSystem lsystem;
+  lsystem.segments = {{{0, 0, 0}, {0, 0, 1}, 0.1f, 0.1f},
+                      {{0, 0, 1}, {0, 0, 1}, 0.1f, 0.1f},
+                      {{0, 0, 1}, {0, 0, 2}, 0.1f, 0.1f}};
+  const std::string expected =
+      "cone {\n<0.000000,0.000000,-0.000000>,0.100000\n<0.000000,1.000000,-0.000000>,0.100000\n" +
+      kWhite + "sphere {\n<0.000000,1.000000,-0.000000>,0.100000\n" + kWhite +
+      "sphere {\n<0.000000,1.000000,-0.000000>,0.100000\n" + kWhite +
+      "cone {\n<0.000000,1.000000,-0.000000>,0.100000\n<0.000000,2.000000,-0.000000>,0.100000\n" +
+      kWhite + "sphere {\n<0.000000,2.000000,-0.000000>,0.100000\n" + kWhite;
+  EXPECT_EQ(SegmentsText(Write(lsystem, PathOf("three.pov"))), expected);
+}
+
+TEST_F(WritePovFileTest, ASegmentWithANonFiniteNumberIsLeftOutWhole) {
+  const Segment cases[] = {
+      {{kInf, 0, 0}, {0, 0, 1}, 0.1f, 0.1f}, {{0, 0, 0}, {0, -kInf, 1}, 0.1f, 0.1f},
+      {{0, 0, 0}, {0, 0, kNaN}, 0.1f, 0.1f}, {{0, 0, 0}, {0, 0, 1}, kNaN, 0.1f},
+      {{0, 0, 0}, {0, 0, 1}, 0.1f, kInf},
+  };
+  for (const Segment& segment : cases) {
+    LSystem lsystem;
+    lsystem.segments = {segment, {{0, 0, 1}, {0, 0, 2}, 0.5f, 0.25f}};
+    const std::string expected =
+        "cone {\n<0.000000,1.000000,-0.000000>,0.250000\n<0.000000,2.000000,-0.000000>,0.500000\n" +
+        kWhite + "sphere {\n<0.000000,2.000000,-0.000000>,0.500000\n" + kWhite;
+    EXPECT_EQ(SegmentsText(Write(lsystem, PathOf("inf.pov"))), expected);
+  }
+}
+
+TEST_F(WritePovFileTest, APolygonWithANonFiniteVertexOrCentreIsLeftOutWhole) {
+  const std::vector<std::vector<Vector3f>> cases = {
+      {{0, 0, 0}, {kInf, 0, 0}, {0, 1, 0}},
+      {{0, 0, kNaN}, {1, 0, 0}, {0, 1, 0}},
+      {{3e38f, 0, 0}, {3e38f, 0, 0}, {3e38f, 0, 0}},  // the sum overflows: the centre is infinite
+  };
+  for (const std::vector<Vector3f>& vertices : cases) {
+    LSystem lsystem;
+    lsystem.polygons.push_back(std::make_shared<const Polygon>(Polygon{vertices, 0}));
+    lsystem.polygons.push_back(Square());
+    EXPECT_EQ(Write(lsystem, PathOf("leaf.pov")),
+              kHeader + kEmptyLight + kSquareFan + kEmptyCamera);
+  }
+}
+
+// The names in the test folder: no temporary is ever left behind.
+std::vector<std::string> Names(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST_F(WritePovFileTest, ASuccessfulWriteLeavesOnlyTheSceneAndKeepsItsMode) {
+  const std::string path = PathOf("kept.pov");
+  std::ofstream(path) << "old";
+  ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+  LSystem lsystem;
+  EXPECT_EQ(Write(lsystem, path), kEmptyScene);
+  EXPECT_EQ(Names(folder_), std::vector<std::string>{"kept.pov"});
+  struct stat info;
+  ASSERT_EQ(stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST_F(WritePovFileTest, ALinkToASceneStaysALink) {
+  const std::string target = PathOf("target.pov");
+  const std::string link = PathOf("link.pov");
+  std::ofstream(target) << "old";
+  std::filesystem::create_symlink(target, link);
+  LSystem lsystem;
+  EXPECT_EQ(Write(lsystem, link), kEmptyScene);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(Read(target), kEmptyScene);
+  EXPECT_EQ(printed, "PovFile saved as " + link + "\n");
+  EXPECT_EQ(Names(folder_), (std::vector<std::string>{"link.pov", "target.pov"}));
+}
+
+TEST_F(WritePovFileTest, ATargetThatIsNoRegularFileIsWrittenDirectly) {
+  LSystem lsystem;
+  lsystem.segments.push_back({{0, 0, 0}, {0, 0, 1}, 0.1f, 0.1f});
+  printed = CaptureOutput([&] { written = WritePovFile(lsystem, "/dev/null"); });
+  EXPECT_TRUE(written);
+  EXPECT_EQ(printed, "PovFile saved as /dev/null\n");
+}
+
+// Limits the size of the files this process writes, so that a write past it fails (EFBIG).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limited = previous_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int);
+};
+
+TEST_F(WritePovFileTest, AFailedWriteKeepsTheEarlierSceneAndLeavesNoTemporary) {
+  const std::string path = PathOf("earlier.pov");
+  const std::string earlier = "an earlier scene\n";
+  std::ofstream(path) << earlier;
+  LSystem lsystem;
+  // About 280 bytes per segment: far past the limit.
+  for (int i = 0; i < 2000; ++i) {
+    const float z = static_cast<float>(i);
+    lsystem.segments.push_back({{0, 0, z}, {0, 0, z + 1}, 0.1f, 0.1f});
+  }
+  {
+    FileSizeLimit limit(100000);
+    printed = CaptureOutput([&] { written = WritePovFile(lsystem, path); });
+  }
+  EXPECT_FALSE(written);
+  EXPECT_EQ(printed, "Can't write file " + path + "\n");
+  EXPECT_EQ(Read(path), earlier);
+  EXPECT_EQ(Names(folder_), std::vector<std::string>{"earlier.pov"});
+
+  // Where no scene stood before, none stands after.
+  const std::string fresh = PathOf("fresh.pov");
+  {
+    FileSizeLimit limit(100000);
+    printed = CaptureOutput([&] { written = WritePovFile(lsystem, fresh); });
+  }
+  EXPECT_FALSE(written);
+  EXPECT_EQ(printed, "Can't write file " + fresh + "\n");
+  EXPECT_EQ(Names(folder_), std::vector<std::string>{"earlier.pov"});
+}
+
+TEST(IsSameFile, FollowsLinksAndOtherSpellingsOfThePath) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "same_file_XXXXXX").string();
+  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  const std::filesystem::path folder = pattern;
+  const std::string file = (folder / "plant.ls").string();
+  std::ofstream(file) << "axiom=F\n";
+  std::filesystem::create_symlink(file, folder / "link.ls");
+  std::filesystem::create_hard_link(file, folder / "hard.ls");
+  std::ofstream((folder / "other.ls").string()) << "axiom=F\n";
+  EXPECT_TRUE(IsSameFile(file, file));
+  EXPECT_TRUE(IsSameFile(file, (folder / "link.ls").string()));
+  EXPECT_TRUE(IsSameFile(file, (folder / "hard.ls").string()));
+  EXPECT_TRUE(IsSameFile(file, (folder / "." / "plant.ls").string()));
+  EXPECT_FALSE(IsSameFile(file, (folder / "other.ls").string()));
+  EXPECT_FALSE(IsSameFile(file, (folder / "missing.pov").string()));
+  EXPECT_FALSE(IsSameFile((folder / "missing.ls").string(), (folder / "missing.ls").string()));
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -1,0 +1,2 @@
+axiom=FF(0)F
+steps=0

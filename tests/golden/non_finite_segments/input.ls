@@ -1,0 +1,3 @@
+axiom=A(1)
+steps=1
+A(x)->F(x)F(1e39*x)F(x)

@@ -1,0 +1,138 @@
+#include "common/output.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <string>
+
+namespace lsys {
+namespace {
+
+std::string printfFixed(double value) {
+  char buffer[400];
+  std::snprintf(buffer, sizeof buffer, "%f", value);
+  return buffer;
+}
+
+TEST(Output, AssemblesLiteralsTextsCharactersAndNumbers) {
+  std::string text;
+  {
+    Output out = Output::ToString(text);
+    out.text("step ");
+    out.integer(-12);
+    out.text(std::string_view("a\0b", 3));
+    out.character('\0');
+    out.character('c');
+    out.fixed(0.5f);
+    out.text(",");
+    out.fixed(0.95703125);
+    EXPECT_EQ(text, "") << "still buffered";
+  }
+  EXPECT_EQ(text, std::string("step -12a\0b\0c0.500000,0.957031", 30));
+}
+
+TEST(Output, FixedMatchesPrintfForFloatsDoublesAndNonFiniteValues) {
+  const double values[] = {0.0,
+                           -0.0,
+                           0.1,  // a double that is no float: the general path
+                           static_cast<double>(0.1f),
+                           2.0 * static_cast<double>(3.4e38f),  // twice a float, past the range
+                           0.0000005,
+                           -0.0000005,
+                           1.0e300,
+                           std::numeric_limits<double>::max(),
+                           std::numeric_limits<double>::denorm_min(),
+                           std::numeric_limits<double>::infinity(),
+                           -std::numeric_limits<double>::infinity(),
+                           std::numeric_limits<double>::quiet_NaN(),
+                           -std::numeric_limits<double>::quiet_NaN()};
+  for (double value : values) {
+    std::string text;
+    Output::ToString(text).fixed(value);
+    EXPECT_EQ(text, printfFixed(value)) << value;
+  }
+  for (float value : {std::numeric_limits<float>::infinity(),
+                      -std::numeric_limits<float>::quiet_NaN(), -0.0f, 123.456f}) {
+    std::string text;
+    Output::ToString(text).fixed(value);
+    EXPECT_EQ(text, printfFixed(static_cast<double>(value))) << value;
+  }
+}
+
+TEST(Output, KeepsOrderAcrossTheBufferEdgeAndForLargePieces) {
+  std::string expected;
+  std::string text;
+  {
+    Output out = Output::ToString(text);
+    for (int i = 0; i < 30000; ++i) {
+      out.integer(i);
+      out.fixed(static_cast<float>(i) / 8);
+      expected += std::to_string(i) + printfFixed(static_cast<double>(static_cast<float>(i) / 8));
+    }
+    const std::string large(200000, 'x');
+    out.text(large);
+    expected += large;
+    out.character('!');
+    expected += '!';
+  }
+  EXPECT_EQ(text, expected);
+}
+
+TEST(Output, WritesToADescriptor) {
+  int pipeEnds[2];
+  ASSERT_EQ(pipe(pipeEnds), 0);
+  {
+    Output out = Output::ToDescriptor(pipeEnds[1]);
+    out.text("hello ");
+    out.fixed(2.25f);
+    EXPECT_TRUE(out.flush());
+    EXPECT_FALSE(out.failed());
+  }
+  close(pipeEnds[1]);
+  char buffer[64];
+  const ssize_t length = read(pipeEnds[0], buffer, sizeof buffer);
+  close(pipeEnds[0]);
+  ASSERT_GT(length, 0);
+  EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(length)), "hello 2.250000");
+}
+
+TEST(Output, RemembersAFailedWrite) {
+  const int full = open("/dev/full", O_WRONLY);
+  ASSERT_GE(full, 0);
+  Output out = Output::ToDescriptor(full);
+  out.text("lost");
+  EXPECT_FALSE(out.failed()) << "nothing written yet";
+  EXPECT_FALSE(out.flush());
+  EXPECT_TRUE(out.failed());
+  out.text("more");
+  EXPECT_FALSE(out.flush()) << "a failure stays";
+  close(full);
+}
+
+TEST(Output, ADiscardingOutputDropsEverything) {
+  Output out = Output::Discarding();
+  EXPECT_TRUE(out.discarding());
+  out.text(std::string(100000, 'x'));
+  out.fixed(1.0f);
+  out.integer(5);
+  EXPECT_TRUE(out.flush());
+  EXPECT_FALSE(out.failed());
+}
+
+TEST(Output, AMovedOutputKeepsItsText) {
+  std::string text;
+  Output first = Output::ToString(text);
+  first.text("kept");
+  Output second(std::move(first));
+  EXPECT_TRUE(first.discarding());
+  second.text(" and more");
+  second.flush();
+  EXPECT_EQ(text, "kept and more");
+}
+
+}  // namespace
+}  // namespace lsys
