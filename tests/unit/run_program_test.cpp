@@ -123,5 +123,25 @@ TEST_F(RunProgramTest, ASceneThatCannotBeWrittenGivesExitCodeOne) {
   EXPECT_TRUE(NewFiles().empty());
 }
 
+TEST_F(RunProgramTest, ASceneThatNamesTheDescriptionLeavesItUntouched) {
+  const std::string description = Read("plant.ls");
+  std::filesystem::create_symlink("plant.ls", "link.ls");
+  std::filesystem::create_hard_link("plant.ls", "hard.ls");
+  const std::string absolute = (folder_ / "plant.ls").string();
+  for (const std::string& scene : {std::string("plant.ls"), std::string("./plant.ls"),
+                                   std::string("link.ls"), std::string("hard.ls"), absolute}) {
+    EXPECT_EQ(Run({"plant.ls", scene.c_str()}), 1) << scene;
+    const std::string tail = "MakePolyListe\nCan't open file " + scene + "\n";
+    ASSERT_GE(printed.size(), tail.size()) << scene;
+    EXPECT_EQ(printed.substr(printed.size() - tail.size()), tail) << scene;
+    EXPECT_EQ(Read("plant.ls"), description) << scene;
+    EXPECT_TRUE(std::filesystem::is_symlink("link.ls")) << scene;
+  }
+  // The description given through the link is protected as well.
+  EXPECT_EQ(Run({"link.ls", "plant.ls"}), 1);
+  EXPECT_EQ(Read("plant.ls"), description);
+  EXPECT_FALSE(std::filesystem::exists("quarbel.pov"));
+}
+
 }  // namespace
 }  // namespace lsys
