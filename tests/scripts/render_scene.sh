@@ -1,7 +1,13 @@
 #!/usr/bin/env bash
 # Grows a description into a scene and renders it with POV-Ray at a small size; fails when the
-# program fails or POV-Ray reports a parse error. Usage: render_scene.sh BINARY DESCRIPTION
+# program fails or POV-Ray reports a parse error; exit 77 (skipped) without POV-Ray.
+# Usage: render_scene.sh BINARY DESCRIPTION
 set -u
+# Without POV-Ray there is nothing to render with: skipped, not failed.
+if ! command -v povray >/dev/null; then
+  echo "POV-Ray is not installed: skipped"
+  exit 77
+fi
 binary=$1
 description=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 scratch=$(mktemp -d)
