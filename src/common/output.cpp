@@ -73,10 +73,6 @@ void Output::appendSlow(const char* data, std::size_t size) {
   switch (kind_) {
     case Kind::kDiscard:
       return;
-    case Kind::kStdio:
-      // Unbuffered here: stdio buffers, and plain printf calls must keep their order.
-      if (std::fwrite(data, 1, size, stdout) != size) failed_ = true;
-      return;
     case Kind::kDescriptor:
     case Kind::kString:
       flush();
@@ -141,10 +137,6 @@ void Output::integer(std::int64_t value) {
 }
 
 bool Output::flush() {
-  if (kind_ == Kind::kStdio) {
-    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) failed_ = true;
-    return !failed_;
-  }
   if (used_ > 0) {
     if (kind_ == Kind::kString) {
       target_->append(buffer_.get(), used_);
@@ -157,9 +149,7 @@ bool Output::flush() {
 }
 
 Output& StandardOutput() {
-  // Through stdio while some messages are still printed with printf, so that both keep their
-  // order.
-  static Output standardOutput = Output(Output::Kind::kStdio, STDOUT_FILENO, nullptr);
+  static Output standardOutput = Output::ToDescriptor(STDOUT_FILENO);
   return standardOutput;
 }
 

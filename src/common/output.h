@@ -54,13 +54,12 @@ class Output {
   bool discarding() const { return kind_ == Kind::kDiscard; }
 
  private:
-  enum class Kind { kDescriptor, kString, kDiscard, kStdio };
-  friend Output& StandardOutput();
+  enum class Kind { kDescriptor, kString, kDiscard };
   Output(Kind kind, int descriptor, std::string* target);
 
   // The common case inline: the text fits the free room of the buffer.
   void append(const char* data, std::size_t size) {
-    // Strictly less: a full or absent buffer (discarding, stdio) always takes the slow path.
+    // Strictly less: a full or absent buffer (discarding) always takes the slow path.
     if (size < capacity_ - used_ && data != nullptr) {
       std::memcpy(buffer_.get() + used_, data, size);
       used_ += size;
@@ -70,7 +69,7 @@ class Output {
   }
   void appendSlow(const char* data, std::size_t size);
   // Room for at least size more bytes in the buffer, or null when the text goes elsewhere
-  // (stdio, or nowhere).
+  // (nowhere).
   char* room(std::size_t size);
 
   Kind kind_;

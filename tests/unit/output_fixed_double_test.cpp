@@ -1,4 +1,4 @@
-#include "app/console.h"
+#include "common/output.h"
 
 #include <gtest/gtest.h>
 
@@ -18,13 +18,17 @@ std::string printfFixed(double value) {
   return buffer;
 }
 
+// Doubles in general, not only those that hold a float, through the output's "%f".
 std::string fixed(double value) {
   std::string out;
-  appendFixed(out, value);
+  {
+    Output output = Output::ToString(out);
+    output.fixed(value);
+  }
   return out;
 }
 
-TEST(AppendFixed, MatchesPrintfOnSpecialValues) {
+TEST(OutputFixedDouble, MatchesPrintfOnSpecialValues) {
   const double values[] = {0.0,
                            -0.0,
                            0.1f,
@@ -43,7 +47,7 @@ TEST(AppendFixed, MatchesPrintfOnSpecialValues) {
   for (double value : values) EXPECT_EQ(fixed(value), printfFixed(value)) << value;
 }
 
-TEST(AppendFixed, MatchesPrintfOnManyFloats) {
+TEST(OutputFixedDouble, MatchesPrintfOnManyFloats) {
   std::mt19937 random(12345);
   std::uniform_int_distribution<std::uint32_t> bits;
   for (int i = 0; i < 200000; ++i) {
@@ -54,7 +58,7 @@ TEST(AppendFixed, MatchesPrintfOnManyFloats) {
   }
 }
 
-TEST(AppendFixed, MatchesPrintfOnTiesAndSmallDyadics) {
+TEST(OutputFixedDouble, MatchesPrintfOnTiesAndSmallDyadics) {
   // k / 2^n has a finite decimal expansion; many of them are exact ties at six decimals.
   for (int n = 1; n <= 30; ++n) {
     for (int k = -300; k <= 300; ++k) {
