@@ -9,6 +9,9 @@
 namespace lsys {
 namespace {
 
+// Rules whose resolved parses the evaluator remembers: far more than a plant has.
+constexpr std::size_t kRememberedRules = std::size_t{1} << 16;
+
 // The number of variables the expression library can take from the name list: it accepts at
 // most one name between two commas.
 std::size_t nameSlots(const std::string& names) {
@@ -23,16 +26,25 @@ Evaluator::Evaluator(Output& console, std::size_t budgetBytes)
 
 Evaluator::~Evaluator() = default;
 
-void Evaluator::bind(const std::string& names, std::span<const double> values) {
-  bound_.assign(values.begin(), values.end());
-  const std::size_t slots = std::max<std::size_t>(nameSlots(names), 1);
-  if (bound_.size() < slots) bound_.resize(slots, 0.0);
+Evaluator::RuleParses& Evaluator::parsesOf(const Rule& rule) {
+  auto found = rules_.find(&rule);
+  if (found != rules_.end()) return found->second;
+  // Beyond the rules it remembers, a rule is resolved afresh on each call, so that a
+  // description with millions of rules does not hold a second copy of them.
+  RuleParses& parses = rules_.size() < kRememberedRules ? rules_[&rule] : transient_;
+  parses.nameSlots = std::max<std::size_t>(nameSlots(rule.parameterNames), 1);
+  parses.argumentTexts = rule.successor.expressionTexts();
+  parses.conditions.assign(rule.conditions.size(), nullptr);
+  parses.arguments.assign(parses.argumentTexts.size(), nullptr);
+  return parses;
 }
 
-double Evaluator::evaluate(std::string_view text, const std::string& names) {
-  // Each text is parsed by a parser of its own, so a rejected name list fails every text: the
-  // library checks the names only once per parser and would take them the second time.
-  ParsedExpression& parsed = cache_.find(text, names, scratch_);
+void Evaluator::bind(const RuleParses& parses, std::span<const double> values) {
+  bound_.assign(values.begin(), values.end());
+  if (bound_.size() < parses.nameSlots) bound_.resize(parses.nameSlots, 0.0);
+}
+
+double Evaluator::evaluateParsed(ParsedExpression& parsed) {
   switch (parsed.outcome) {
     case ParsedExpression::Outcome::kParsed:
       return parsed.parser.Eval(bound_.data());
@@ -47,13 +59,27 @@ double Evaluator::evaluate(std::string_view text, const std::string& names) {
   return 0.0;
 }
 
+double Evaluator::evaluate(ParsedExpression*& kept, std::string_view text,
+                           const std::string& names) {
+  if (kept != nullptr) return evaluateParsed(*kept);
+  // Each text is parsed by a parser of its own, so a rejected name list fails every text: the
+  // library checks the names only once per parser and would take them the second time.
+  ParsedExpression& parsed = cache_.find(text, names, scratch_);
+  // A kept parse stays where it is until the cache goes; a parse in scratch is only lent.
+  if (&parsed != &scratch_) kept = &parsed;
+  return evaluateParsed(parsed);
+}
+
 bool Evaluator::conditionHolds(const Rule& rule, std::span<const double> values) {
   if (rule.conditions.empty()) return true;
-  bind(rule.parameterNames, values);
+  RuleParses& parses = parsesOf(rule);
+  bind(parses, values);
   // Every condition is parsed and evaluated, also after one failed.
   bool holds = true;
-  for (const std::string& condition : rule.conditions) {
-    if (evaluate(condition, rule.parameterNames) == 0.0) holds = false;
+  for (std::size_t k = 0; k < rule.conditions.size(); ++k) {
+    if (evaluate(parses.conditions[k], rule.conditions[k], rule.parameterNames) == 0.0) {
+      holds = false;
+    }
   }
   return holds;
 }
@@ -62,9 +88,11 @@ void Evaluator::evaluateArguments(const Rule& rule, std::span<const double> valu
                                   std::vector<float>& out) {
   out.clear();
   if (!rule.successor.hasExpressions()) return;
-  bind(rule.parameterNames, values);
-  for (const std::string_view text : rule.successor.expressionTexts()) {
-    out.push_back(NarrowToFloat(evaluate(text, rule.parameterNames)));
+  RuleParses& parses = parsesOf(rule);
+  bind(parses, values);
+  for (std::size_t k = 0; k < parses.argumentTexts.size(); ++k) {
+    out.push_back(
+        NarrowToFloat(evaluate(parses.arguments[k], parses.argumentTexts[k], rule.parameterNames)));
   }
 }
 

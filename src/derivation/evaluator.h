@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "derivation/expression_cache.h"
@@ -42,16 +43,29 @@ class Evaluator {
   const ExpressionCache& cache() const { return cache_; }
 
  private:
+  // What a rule's expressions resolve to, found once per rule: the kept parse of each text, or
+  // none when the budget had no room for it and the text is parsed on every call.
+  struct RuleParses {
+    std::size_t nameSlots = 0;
+    std::vector<std::string_view> argumentTexts;
+    std::vector<ParsedExpression*> conditions;
+    std::vector<ParsedExpression*> arguments;
+  };
+
+  RuleParses& parsesOf(const Rule& rule);
   // Binds the values to the rule's name slots, 0 for names without a gathered value.
-  void bind(const std::string& names, std::span<const double> values);
+  void bind(const RuleParses& parses, std::span<const double> values);
   // The value of one text with the bound values; a text that fails to parse prints its error
-  // and has the value 0.
-  double evaluate(std::string_view text, const std::string& names);
+  // and has the value 0. A kept parse is used as it is; otherwise the cache is asked.
+  double evaluate(ParsedExpression*& kept, std::string_view text, const std::string& names);
+  double evaluateParsed(ParsedExpression& parsed);
 
   Output& console_;
   ExpressionCache cache_;
   ParsedExpression scratch_;   // a parse the budget has no room for, used for one evaluation
   std::vector<double> bound_;  // the values of the current call, one per name slot
+  std::unordered_map<const Rule*, RuleParses> rules_;
+  RuleParses transient_;  // a rule beyond those remembered, for the current call
 };
 
 }  // namespace lsys
