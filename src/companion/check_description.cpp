@@ -1,12 +1,14 @@
 #include "companion/check_description.h"
 
 #include <algorithm>
+#include <new>
 
 #include "app/lsystem.h"
 #include "common/output.h"
 #include "companion/description_facts.h"
 #include "companion/dry_run.h"
 #include "companion/static_checks.h"
+#include "derivation/expression_stack.h"
 #include "description/load_description.h"
 
 namespace lsys {
@@ -21,13 +23,17 @@ CheckResult CheckDescription(const std::string& path, const CheckLimits& limits)
   if (!result.readable) return result;
 
   CheckLines(facts, result.diagnostics);
-  CheckExpressions(facts, result.diagnostics);
-  // A file with errors is not grown: what it grows into is not what its author meant, and
-  // expressions that fail to parse would only repeat their errors.
-  const bool expressionErrors =
-      std::any_of(result.diagnostics.begin(), result.diagnostics.end(),
-                  [](const Diagnostic& d) { return d.severity == Severity::kError; });
-  if (!expressionErrors) DryRun(lsystem, facts, limits, result.diagnostics);
+  // Expressions are parsed on a thread whose stack holds the deepest of them.
+  const bool parsed = RunWithExpressionStack(lsystem, [&] {
+    CheckExpressions(facts, result.diagnostics);
+    // A file with errors is not grown: what it grows into is not what its author meant, and
+    // expressions that fail to parse would only repeat their errors.
+    const bool expressionErrors =
+        std::any_of(result.diagnostics.begin(), result.diagnostics.end(),
+                    [](const Diagnostic& d) { return d.severity == Severity::kError; });
+    if (!expressionErrors) DryRun(lsystem, facts, limits, result.diagnostics);
+  });
+  if (!parsed) throw std::bad_alloc();  // not even the stack for the expressions
 
   std::stable_sort(result.diagnostics.begin(), result.diagnostics.end(),
                    [](const Diagnostic& a, const Diagnostic& b) {

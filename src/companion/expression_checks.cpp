@@ -125,6 +125,14 @@ class ExpressionChecks {
     }
     FunctionParser parser;
     const int position = ParseExpression(parser, expression, rule_.parameterNames);
+    if (position == kParseNoStack) {
+      std::string message = what;
+      message += " ";
+      message += quoted(expression);
+      message += ": nested too deeply to be parsed on this stack";
+      error(span.begin, message);
+      return;
+    }
     if (position < 0) return;
     std::size_t at = std::min(static_cast<std::size_t>(position), expression.size());
     std::string message = std::string(what) + " " + quoted(expression) + ": " + parser.ErrorMsg();

@@ -1,6 +1,9 @@
 // lsys: the companion tool of lsys2pov. Each subcommand registers itself from its own files.
 #include <CLI/CLI.hpp>
 
+#include <cstdio>
+#include <new>
+
 #include "companion/commands.h"
 
 #ifndef LSYS_VERSION
@@ -25,6 +28,10 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     app.exit(e);
     return 2;  // a usage error
+  } catch (const std::bad_alloc&) {
+    // A growth beyond memory: say so instead of aborting.
+    std::fputs("lsys: out of memory\n", stderr);
+    return 1;
   }
   return exitCode;
 }

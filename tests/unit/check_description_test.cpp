@@ -30,6 +30,8 @@ struct CheckCase {
 };
 
 const std::string kGood = "axiom=F\nF->F[+F]F\n";
+// An argument nested deeper than the main thread's stack could parse.
+const std::string kDeepArgument = std::string(20000, '(') + "x" + std::string(20000, ')');
 const std::string kByteOrderMark = "\xEF\xBB\xBF";
 
 const CheckCase kCases[] = {
@@ -117,6 +119,9 @@ const CheckCase kCases[] = {
     {"steps beyond memory",
      "axiom=F\nsteps=30\nF->FF\n",
      {"2:1: error: steps=30 grows the word to about 1.07e+09 modules", "more than the 1 GB"}},
+    {"deeply nested argument parses and grows",
+     "axiom=A(1)\nsteps=1\nA(x)->F(" + kDeepArgument + ")\n",
+     {"1:1: warning: the camera frames a height of 0"}},
     {"camera framing a height of 0",
      "axiom=F\n",
      {"1:1: warning: the camera frames a height of 0"}},
