@@ -17,11 +17,7 @@ int ExportDescription(const ExportRequest& request) {
   const Progress progress(request.quiet);
   LSystem lsystem;
   Output quiet = Output::Discarding();
-  if (!GrowQuietly(lsystem, request.description, request.steps, quiet,
-                   [&](const StepReport& report) { progress.step(report); })) {
-    ReportError("cannot read " + request.description);
-    return 1;
-  }
+  if (!GrowWithProgress(lsystem, request.description, request.steps, quiet, progress)) return 1;
   const Drawing drawing = DrawingOf(lsystem);
   const std::string title = DescriptionStem(request.description);
   if (!obj && BoundingBox(drawing).empty) {

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include "companion/command_support.h"
+
 namespace lsys {
 
 Progress::Progress(bool quiet) : enabled_(!quiet && ::isatty(STDERR_FILENO) == 1) {}
@@ -23,6 +25,16 @@ void Progress::step(const StepReport& report) const { line(StepLine(report)); }
 void Progress::line(std::string_view text) const {
   if (!enabled_) return;
   std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+}
+
+bool GrowWithProgress(LSystem& lsystem, const std::string& description, std::optional<int> steps,
+                      Output& quiet, const Progress& progress) {
+  if (GrowQuietly(lsystem, description, steps, quiet,
+                  [&](const StepReport& report) { progress.step(report); })) {
+    return true;
+  }
+  ReportError("cannot read " + description);
+  return false;
 }
 
 }  // namespace lsys

@@ -45,11 +45,7 @@ int RenderDescription(const RenderRequest& request) {
   const Progress progress(request.quiet);
   LSystem lsystem;
   Output quiet = Output::Discarding();
-  if (!GrowQuietly(lsystem, request.description, request.steps, quiet,
-                   [&](const StepReport& report) { progress.step(report); })) {
-    ReportError("cannot read " + request.description);
-    return 1;
-  }
+  if (!GrowWithProgress(lsystem, request.description, request.steps, quiet, progress)) return 1;
   const Drawing drawing = DrawingOf(lsystem);
   if (BoundingBox(drawing).empty) {
     ReportError(request.description + " draws nothing to render");
