@@ -139,10 +139,15 @@ class ExpressionChecks {
     if (std::string_view(parser.ErrorMsg()).find("Unknown identifier") != std::string_view::npos) {
       std::size_t end = at;
       while (end < expression.size() && isNameChar(expression[end])) ++end;
-      message += " " + quoted(expression.substr(at, end - at));
-      message += rule_.parameterNames.empty()
-                     ? " (the rule has no parameter names)"
-                     : " (the rule's parameter names are " + rule_.parameterNames + ")";
+      message += " ";
+      message += quoted(expression.substr(at, end - at));
+      if (rule_.parameterNames.empty()) {
+        message += " (the rule has no parameter names)";
+      } else {
+        message += " (the rule's parameter names are ";
+        message += rule_.parameterNames;
+        message += ")";
+      }
     }
     message += spellingHint(expression, at);
     error(span.begin + at, message);
