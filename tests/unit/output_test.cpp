@@ -139,33 +139,44 @@ TEST(Output, AMovedOutputKeepsItsText) {
   EXPECT_EQ(text, "kept and more");
 }
 
-// Doubles in general, not only those that hold a float, through the output's "%f".
-std::string fixed(double value) {
-  std::string out;
-  {
-    Output output = Output::ToString(out);
-    output.fixed(value);
+// Doubles in general, not only those that hold a float, through the output's "%f": each value
+// is compared with printf's text, with one output for all of them (making an output per value
+// would cost more than the formatting).
+class FixedChecker {
+ public:
+  FixedChecker() : output_(Output::ToString(text_)) {}
+
+  void expectLikePrintf(double value, const std::string& label) {
+    text_.clear();
+    output_.fixed(value);
+    output_.flush();
+    EXPECT_EQ(text_, printfFixed(value)) << label;
   }
-  return out;
-}
+
+ private:
+  std::string text_;
+  Output output_;
+};
 
 TEST(OutputFixedDouble, MatchesPrintfOnManyFloats) {
   std::mt19937 random(12345);
   std::uniform_int_distribution<std::uint32_t> bits;
+  FixedChecker checker;
   for (int i = 0; i < 200000; ++i) {
     const std::uint32_t pattern = bits(random);
     float value;
     std::memcpy(&value, &pattern, sizeof value);
-    EXPECT_EQ(fixed(value), printfFixed(value)) << value;
+    checker.expectLikePrintf(value, std::to_string(pattern));
   }
 }
 
 TEST(OutputFixedDouble, MatchesPrintfOnTiesAndSmallDyadics) {
   // k / 2^n has a finite decimal expansion; many of them are exact ties at six decimals.
+  FixedChecker checker;
   for (int n = 1; n <= 30; ++n) {
     for (int k = -300; k <= 300; ++k) {
       const double value = std::ldexp(static_cast<double>(k), -n);
-      EXPECT_EQ(fixed(value), printfFixed(value)) << k << " / 2^" << n;
+      checker.expectLikePrintf(value, std::to_string(k) + " / 2^" + std::to_string(n));
     }
   }
 }
