@@ -17,8 +17,10 @@ const SineCosine& Turtle::AngleCache::of(double angle) {
   std::uint64_t bits = 0;
   std::memcpy(&bits, &angle, sizeof bits);
   // A drawing turns by a few distinct angles again and again; the same bits give the same
-  // sine and cosine, so they are computed once per angle while it stays in its slot.
-  Entry& entry = entries_[(bits ^ (bits >> 29) ^ (bits >> 47)) & (kSlots - 1)];
+  // sine and cosine, so they are computed once per angle while it stays in its slot. The
+  // slot comes from the top bits of a multiplicative hash, which every bit of the angle moves:
+  // an angle and its negation, which drawings use in turn, land in different slots.
+  Entry& entry = entries_[(bits * 0x9E3779B97F4A7C15ull) >> (64 - kSlotBits)];
   if (!entry.filled || entry.bits != bits) {
     entry = {bits, {std::sin(angle), std::cos(angle)}, true};
   }

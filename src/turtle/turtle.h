@@ -67,7 +67,8 @@ class Turtle {
     const SineCosine& of(double angle);
 
    private:
-    static constexpr std::size_t kSlots = 16;
+    static constexpr int kSlotBits = 4;
+    static constexpr std::size_t kSlots = std::size_t{1} << kSlotBits;
     struct Entry {
       std::uint64_t bits = 0;
       SineCosine value;
