@@ -17,10 +17,15 @@ constexpr char kDigitPairs[] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
-// Writes the decimal digits of the value, without leading zeros (one "0" for zero).
+// The most digits of a 64-bit integer.
+constexpr std::size_t kMaxDigits = 20;
+
+// Writes the decimal digits of the value, without leading zeros (one "0" for zero). The digits
+// are built from the right in a scratch buffer and copied with one copy of kMaxDigits bytes,
+// which is a few moves rather than a call: out must have room for kMaxDigits bytes.
 char* writeInteger(std::uint64_t value, char* out) {
-  char digits[20];
-  char* end = digits + sizeof digits;
+  char digits[2 * kMaxDigits];
+  char* end = digits + kMaxDigits;
   char* p = end;
   while (value >= 100) {
     const std::uint64_t pair = value % 100;
@@ -34,9 +39,8 @@ char* writeInteger(std::uint64_t value, char* out) {
   } else {
     *--p = static_cast<char>('0' + value);
   }
-  const std::size_t length = static_cast<std::size_t>(end - p);
-  std::memcpy(out, p, length);
-  return out + length;
+  std::memcpy(out, p, kMaxDigits);
+  return out + (end - p);
 }
 
 // Integers up to 2^128: the high part above 10^19 first, then 19 digits with leading zeros.
@@ -109,6 +113,17 @@ char* FormatFixedFloat(float value, char* out) {
   }
   out = writeInteger(integerPart, out);
   return writeMillionths(static_cast<std::uint32_t>(millionths), out);
+}
+
+char* FixedFloatTexts::remember(Entry& entry, std::uint32_t bits, float value, char* out) {
+  char* const end = FormatFixedFloat(value, out);
+  const auto length = static_cast<std::size_t>(end - out);
+  if (length <= sizeof entry.text) {
+    entry.bits = bits;
+    entry.length = static_cast<std::uint8_t>(length);
+    std::memcpy(entry.text, out, length);
+  }
+  return end;
 }
 
 }  // namespace lsys

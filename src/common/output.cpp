@@ -41,6 +41,7 @@ Output::Output(Kind kind, int descriptor, std::string* target)
     : kind_(kind), descriptor_(descriptor), target_(target) {
   if (kind == Kind::kDescriptor || kind == Kind::kString) {
     buffer_ = std::make_unique<char[]>(kBufferSize);
+    floatTexts_ = std::make_unique<FixedFloatTexts>();
     capacity_ = kBufferSize;
   }
 }
@@ -58,6 +59,7 @@ Output::Output(Output&& other) noexcept
       descriptor_(other.descriptor_),
       target_(other.target_),
       buffer_(std::move(other.buffer_)),
+      floatTexts_(std::move(other.floatTexts_)),
       capacity_(other.capacity_),
       used_(other.used_),
       failed_(other.failed_) {
@@ -103,7 +105,7 @@ void Output::fixed(float value) {
     return;
   }
   if (char* at = room(kFixedFloatBufferSize)) {
-    used_ += static_cast<std::size_t>(FormatFixedFloat(value, at) - at);
+    used_ += static_cast<std::size_t>(floatTexts_->write(value, at) - at);
     return;
   }
   char digits[kFixedFloatBufferSize];

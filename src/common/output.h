@@ -13,6 +13,8 @@
 
 namespace lsys {
 
+class FixedFloatTexts;
+
 class Output {
  public:
   // Writes to the open file descriptor, which stays the caller's.
@@ -46,6 +48,12 @@ class Output {
   // "%i".
   void integer(std::int64_t value);
 
+  // Direct assembly of a piece of text of at most size bytes (at most the buffer's 64 KiB):
+  // the caller writes the bytes at the returned place and hands back their end with commit().
+  // Null when the output drops its text, so the caller can skip assembling it.
+  char* reserve(std::size_t size) { return room(size); }
+  void commit(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.get()); }
+
   // Hands the buffered text to the target. False when any write so far has failed.
   bool flush();
   // Whether a write to the target has failed.
@@ -78,6 +86,8 @@ class Output {
   // Allocated once, when the output is made, so that reporting never allocates (not even
   // "Out of memory").
   std::unique_ptr<char[]> buffer_;
+  // Recent floats' texts: a report repeats a few values many times.
+  std::unique_ptr<FixedFloatTexts> floatTexts_;
   std::size_t capacity_ = 0;
   std::size_t used_ = 0;
   bool failed_ = false;

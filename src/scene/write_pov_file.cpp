@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <string_view>
@@ -14,6 +15,28 @@
 namespace lsys {
 namespace {
 
+// Short texts are copied with one copy of a fixed width, which the compiler turns into a few
+// moves instead of a library call; the source holds that many bytes and the target has room.
+constexpr std::size_t kCopyWidth = 64;
+
+char* copyText(char* at, const char* text, std::size_t length) {
+  if (length <= kCopyWidth) {
+    // In pieces of 16: one copy of 64 becomes a slow string instruction.
+    for (std::size_t piece = 0; piece < kCopyWidth; piece += 16) {
+      std::memcpy(at + piece, text + piece, 16);
+    }
+  } else {
+    std::memcpy(at, text, length);
+  }
+  return at + length;
+}
+
+template <std::size_t N>
+char* copyLiteral(char* at, const char (&literal)[N]) {
+  std::memcpy(at, literal, N - 1);
+  return at + N - 1;
+}
+
 // The "%f" text of one turtle point as the scene vector "<y,z,-x>", formatted once and written
 // as often as the scene repeats the point. The x is negated as a float, so 0 prints as
 // -0.000000.
@@ -23,6 +46,7 @@ class PointText {
   explicit PointText(const Vector3f& p) { set(p); }
 
   void set(const Vector3f& p) {
+    negativeZeros_ = 0;
     char* at = text_;
     *at++ = '<';
     at = component(0, p.y, at);
@@ -35,9 +59,12 @@ class PointText {
   }
 
   std::string_view text() const { return {text_, length_}; }
+  char* copyTo(char* at) const { return copyText(at, text_, length_); }
 
   // Whether both print as the same numbers, reading -0.000000 as 0.000000.
   bool printsLike(const PointText& other) const {
+    // Without a -0.000000 the texts are equal exactly when their numbers are.
+    if ((negativeZeros_ | other.negativeZeros_) == 0) return text() == other.text();
     for (int i = 0; i < 3; ++i) {
       if (unsigned_(i) != other.unsigned_(i)) return false;
     }
@@ -46,24 +73,27 @@ class PointText {
 
  private:
   char* component(int index, float value, char* at) {
-    componentStart_[index] = static_cast<std::size_t>(at - text_);
+    componentStart_[index] = static_cast<std::uint8_t>(at - text_);
     char* end = FormatFixedFloat(value, at);
-    componentLength_[index] = static_cast<std::size_t>(end - at);
+    componentLength_[index] = static_cast<std::uint8_t>(end - at);
+    if (FixedFloatReadsNegativeZero(value)) negativeZeros_ |= 1u << index;
     return end;
   }
 
   // One component's text, without the sign when it reads -0.000000.
   std::string_view unsigned_(int index) const {
     std::string_view number(text_ + componentStart_[index], componentLength_[index]);
-    if (number == "-0.000000") number.remove_prefix(1);
+    if ((negativeZeros_ >> index) & 1u) number.remove_prefix(1);
     return number;
   }
 
   char text_[3 * kFixedFloatBufferSize + 4];
   std::size_t length_ = 0;
-  std::size_t componentStart_[3] = {};
-  std::size_t componentLength_[3] = {};
+  std::uint8_t componentStart_[3] = {};
+  std::uint8_t componentLength_[3] = {};
+  unsigned negativeZeros_ = 0;  // bit i: component i reads -0.000000
 };
+static_assert(3 * kFixedFloatBufferSize + 4 >= kCopyWidth, "a point text is copied whole");
 
 constexpr char kWhite[] = "\npigment {color red 1 green 1 blue 1}\n}\n";
 
@@ -71,8 +101,19 @@ bool isFinite(const Vector3f& p) {
   return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
 }
 
+// Whether the points certainly print differently. Two values with the same "%f" text are both
+// within half a millionth of it, so a component more than two millionths apart (with room for
+// the rounding of the difference) prints differently, and the texts need no comparison.
+bool clearlyApart(const Vector3f& a, const Vector3f& b) {
+  constexpr double kApart = 2e-6;
+  return std::fabs(static_cast<double>(a.x) - static_cast<double>(b.x)) > kApart ||
+         std::fabs(static_cast<double>(a.y) - static_cast<double>(b.y)) > kApart ||
+         std::fabs(static_cast<double>(a.z) - static_cast<double>(b.z)) > kApart;
+}
+
 // Writes the cones and spheres. A cone's start is most often the previous cone's end, and the
-// sphere repeats the end: the text of the last end point is kept and reused.
+// sphere repeats the end: the text of the last end point is kept and reused. Each segment is
+// assembled in place in the output's buffer.
 class SegmentWriter {
  public:
   explicit SegmentWriter(Output& out) : out_(out) {}
@@ -83,40 +124,52 @@ class SegmentWriter {
         !std::isfinite(segment.endRadius)) {
       return;
     }
+    char* at = out_.reserve(kLongestSegmentText + kCopyWidth);
+    if (at == nullptr) return;  // the text is dropped anyway
     const bool startIsLastEnd =
         hasLastEnd_ && std::memcmp(&segment.start, &lastEnd_, sizeof lastEnd_) == 0;
+    // The last end's text becomes this start's; the other text is formatted anew.
     if (startIsLastEnd) {
-      std::swap(start_, end_);
+      endSlot_ ^= 1u;
     } else {
-      start_.set(segment.start);
+      points_[endSlot_ ^ 1u].set(segment.start);
     }
-    end_.set(segment.end);
+    const PointText& start = points_[endSlot_ ^ 1u];
+    PointText& end = points_[endSlot_];
+    end.set(segment.end);
     lastEnd_ = segment.end;
     hasLastEnd_ = true;
 
     // A cone whose two ends coincide is degenerate and stops the renderer; its sphere stays.
-    if (!start_.printsLike(end_)) {
-      out_.text("cone {\n");
-      out_.text(start_.text());
-      out_.character(',');
-      out_.fixed(segment.startRadius);
-      out_.character('\n');
-      out_.text(end_.text());
-      out_.character(',');
-      out_.fixed(segment.endRadius);
-      out_.text(kWhite);
+    if (clearlyApart(segment.start, segment.end) || !start.printsLike(end)) {
+      at = copyLiteral(at, "cone {\n");
+      at = start.copyTo(at);
+      *at++ = ',';
+      at = radii_.write(segment.startRadius, at);
+      *at++ = '\n';
+      at = end.copyTo(at);
+      *at++ = ',';
+      at = radii_.write(segment.endRadius, at);
+      at = copyLiteral(at, kWhite);
     }
-    out_.text("sphere {\n");
-    out_.text(end_.text());
-    out_.character(',');
-    out_.fixed(segment.endRadius);
-    out_.text(kWhite);
+    at = copyLiteral(at, "sphere {\n");
+    at = end.copyTo(at);
+    *at++ = ',';
+    at = radii_.write(segment.endRadius, at);
+    at = copyLiteral(at, kWhite);
+    out_.commit(at);
   }
 
  private:
+  // A cone and a sphere with the longest numbers: three point texts, three radii, literals.
+  static constexpr std::size_t kLongestSegmentText =
+      3 * (3 * kFixedFloatBufferSize + 4) + 3 * kFixedFloatBufferSize + 2 * sizeof kWhite + 32;
+
   Output& out_;
-  PointText start_;
-  PointText end_;
+  // The texts of this segment's start and end; endSlot_ picks the end.
+  PointText points_[2];
+  unsigned endSlot_ = 0;
+  FixedFloatTexts radii_;  // a plant keeps its width over many segments
   Vector3f lastEnd_;
   bool hasLastEnd_ = false;
 };

@@ -9,6 +9,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace lsys {
 namespace {
@@ -102,6 +103,44 @@ TEST(FormatFixedFloat, MatchesPrintfOnEveryExponentAtItsEdges) {
         EXPECT_EQ(ours(value), printfFixed(value)) << std::hexfloat << value;
       }
     }
+  }
+}
+
+TEST(FixedFloatReadsNegativeZero, AgreesWithTheTextAroundTheRoundingEdge) {
+  // Every float within a thousand steps of +-5e-7, and the small values on either side of 0.
+  std::vector<float> values = {0.0f, -0.0f, fromBits(0x80000001u), -1e-6f, -1.0f, 1e-7f};
+  for (const float edge : {5e-7f, -5e-7f}) {
+    float below = edge;
+    float above = edge;
+    for (int step = 0; step < 1000; ++step) {
+      values.push_back(below = std::nextafter(below, 0.0f));
+      values.push_back(above = std::nextafter(above, 2.0f * above));
+    }
+  }
+  for (const float value : values) {
+    EXPECT_EQ(FixedFloatReadsNegativeZero(value), ours(value) == "-0.000000")
+        << std::hexfloat << value;
+  }
+}
+
+TEST(FixedFloatTexts, WritesWhatFormatFixedFloatWritesAsValuesRepeatAndCollide) {
+  // Draws from a pool larger than the slots, so that entries are replaced, and mixes in texts
+  // too long to be kept (1e30) and the values that share a slot with them.
+  std::mt19937 random(7);
+  std::uniform_int_distribution<std::uint32_t> bits;
+  std::vector<float> pool = {1e30f, -3.4e38f, 0.1f, -0.0f, 137.5f};
+  while (pool.size() < 600) {
+    const float value = fromBits(bits(random));
+    if (std::isfinite(value)) pool.push_back(value);
+  }
+  std::uniform_int_distribution<std::size_t> pick(0, pool.size() - 1);
+  FixedFloatTexts texts;
+  for (int i = 0; i < 200000; ++i) {
+    const float value = pool[i < 5 ? static_cast<std::size_t>(i) : pick(random)];
+    char buffer[kFixedFloatBufferSize];
+    const char* end = texts.write(value, buffer);
+    ASSERT_EQ(std::string(static_cast<const char*>(buffer), end), ours(value))
+        << std::hexfloat << value;
   }
 }
 
