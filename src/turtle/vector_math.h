@@ -1,6 +1,9 @@
 // Double-precision vector and matrix arithmetic under the turtle. Every formula is evaluated
-// left to right as written, so results are the same bytes on every build.
+// left to right as written, so results are the same bytes on every build. The small ones are
+// inline: the turtle calls them several times per module.
 #pragma once
+
+#include <cmath>
 
 namespace lsys {
 
@@ -24,23 +27,43 @@ struct SineCosine {
 };
 
 // (a.x*b.x + a.y*b.y) + a.z*b.z
-double dot(const Vector3& a, const Vector3& b);
+inline double dot(const Vector3& a, const Vector3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
 // a x b
-Vector3 cross(const Vector3& a, const Vector3& b);
+inline Vector3 cross(const Vector3& a, const Vector3& b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 
 // The vector scaled to unit length by multiplying with 1 / length. A vector of length 0 has no
 // direction and comes back unchanged.
-Vector3 normalize(const Vector3& v);
+inline Vector3 normalize(const Vector3& v) {
+  const double squared = v.x * v.x + v.y * v.y + v.z * v.z;
+  if (squared == 0.0) return v;
+  const double s = 1.0 / std::sqrt(squared);
+  return {v.x * s, v.y * s, v.z * s};
+}
 
 // M * v with v as a column vector.
-Vector3 multiply(const Matrix3& m, const Vector3& v);
+inline Vector3 multiply(const Matrix3& m, const Vector3& v) {
+  return Vector3{dot(m.r0, v), dot(m.r1, v), dot(m.r2, v)};
+}
 
 // The rotation by the angle (radians) about the axis, which is used as given, not normalised.
 // For a unit axis a positive angle turns counter-clockwise seen from the axis tip.
 Matrix3 rotationMatrix(double angle, const Vector3& axis);
 
 // The same rotation from the angle's sine and cosine, for callers that keep them.
-Matrix3 rotationMatrix(const SineCosine& angle, const Vector3& axis);
+inline Matrix3 rotationMatrix(const SineCosine& angle, const Vector3& axis) {
+  const double c = angle.cosine;
+  const double s = angle.sine;
+  const double x = axis.x;
+  const double y = axis.y;
+  const double z = axis.z;
+  // clang-format off
+  return {{x * x + (1 - x * x) * c,  (1 - c) * x * y - z * s,  (1 - c) * x * z + y * s},
+          {(1 - c) * x * y + z * s,  y * y + (1 - y * y) * c,  (1 - c) * y * z - x * s},
+          {(1 - c) * x * z - y * s,  (1 - c) * y * z + x * s,  z * z + (1 - z * z) * c}};
+  // clang-format on
+}
 
 }  // namespace lsys
