@@ -4,6 +4,7 @@
 // of the text is dropped, since the target is incomplete anyway.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -11,9 +12,9 @@
 #include <string>
 #include <string_view>
 
-namespace lsys {
+#include "common/fixed_format.h"
 
-class FixedFloatTexts;
+namespace lsys {
 
 class Output {
  public:
@@ -44,13 +45,24 @@ class Output {
   // "%f": fixed notation with six decimals. Floats, and doubles that hold a float value, are
   // formatted by integer arithmetic; other values by the general path.
   void fixed(double value);
-  void fixed(float value);
+  void fixed(float value) {
+    // The common case inline: a finite value, room in the buffer.
+    if (std::isfinite(value) && capacity_ - used_ >= kFixedFloatBufferSize) {
+      char* const at = buffer_.get() + used_;
+      used_ += static_cast<std::size_t>(floatTexts_->write(value, at) - at);
+      return;
+    }
+    fixedSlow(value);
+  }
   // "%i".
   void integer(std::int64_t value);
 
-  // Direct assembly of a piece of text of at most size bytes (at most the buffer's 64 KiB):
-  // the caller writes the bytes at the returned place and hands back their end with commit().
-  // Null when the output drops its text, so the caller can skip assembling it.
+  // Every buffer holds at least this many bytes: a reserve() of up to that size gets room.
+  static constexpr std::size_t kReservable = 4096;
+
+  // Direct assembly of a piece of text of at most size bytes (at most kReservable): the caller
+  // writes the bytes at the returned place and hands back their end with commit(). Null when
+  // the output drops its text, so the caller can skip assembling it.
   char* reserve(std::size_t size) { return room(size); }
   void commit(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.get()); }
 
@@ -76,6 +88,7 @@ class Output {
     appendSlow(data, size);
   }
   void appendSlow(const char* data, std::size_t size);
+  void fixedSlow(float value);
   // Room for at least size more bytes in the buffer, or null when the text goes elsewhere
   // (nowhere).
   char* room(std::size_t size);

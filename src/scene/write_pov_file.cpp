@@ -164,6 +164,7 @@ class SegmentWriter {
   // A cone and a sphere with the longest numbers: three point texts, three radii, literals.
   static constexpr std::size_t kLongestSegmentText =
       3 * (3 * kFixedFloatBufferSize + 4) + 3 * kFixedFloatBufferSize + 2 * sizeof kWhite + 32;
+  static_assert(kLongestSegmentText + kCopyWidth <= Output::kReservable, "a segment fits");
 
   Output& out_;
   // The texts of this segment's start and end; endSlot_ picks the end.
