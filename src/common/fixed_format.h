@@ -42,7 +42,7 @@ class FixedFloatTexts {
   }
 
  private:
-  static constexpr int kSlotBits = 8;
+  static constexpr int kSlotBits = 10;
   struct Entry {
     std::uint32_t bits = 0;
     std::uint8_t length = 0;  // 0: empty

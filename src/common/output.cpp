@@ -104,16 +104,12 @@ char* Output::room(std::size_t size) {
 
 void Output::fixedSlow(float value) {
   if (kind_ == Kind::kDiscard) return;
-  if (!std::isfinite(value)) {
-    fixed(static_cast<double>(value));
-    return;
-  }
-  if (char* at = room(kFixedFloatBufferSize)) {
-    used_ += static_cast<std::size_t>(floatTexts_->write(value, at) - at);
-    return;
-  }
-  char digits[kFixedFloatBufferSize];
-  append(digits, static_cast<std::size_t>(FormatFixedFloat(value, digits) - digits));
+  if (char* at = room(kFixedFloatBufferSize)) used_ += static_cast<std::size_t>(fixedAt(value, at) - at);
+}
+
+char* Output::nonFiniteAt(float value, char* at) {
+  // "inf", "-inf", "nan" or "-nan", as printf writes them.
+  return at + std::snprintf(at, kFixedFloatBufferSize, "%f", static_cast<double>(value));
 }
 
 void Output::fixed(double value) {

@@ -46,10 +46,10 @@ class Output {
   // formatted by integer arithmetic; other values by the general path.
   void fixed(double value);
   void fixed(float value) {
-    // The common case inline: a finite value, room in the buffer.
-    if (std::isfinite(value) && capacity_ - used_ >= kFixedFloatBufferSize) {
+    // The common case inline: room in the buffer.
+    if (capacity_ - used_ >= kFixedFloatBufferSize) {
       char* const at = buffer_.get() + used_;
-      used_ += static_cast<std::size_t>(floatTexts_->write(value, at) - at);
+      used_ += static_cast<std::size_t>(fixedAt(value, at) - at);
       return;
     }
     fixedSlow(value);
@@ -63,8 +63,17 @@ class Output {
   // Direct assembly of a piece of text of at most size bytes (at most kReservable): the caller
   // writes the bytes at the returned place and hands back their end with commit(). Null when
   // the output drops its text, so the caller can skip assembling it.
-  char* reserve(std::size_t size) { return room(size); }
+  char* reserve(std::size_t size) {
+    if (capacity_ - used_ >= size) return buffer_.get() + used_;  // null when discarding
+    return room(size);
+  }
   void commit(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.get()); }
+  // Writes "%f" of the value at the place, inside a piece from reserve() with at least
+  // kFixedFloatBufferSize bytes left, and returns the end. The texts of recent values are kept.
+  char* fixedAt(float value, char* at) {
+    if (std::isfinite(value)) return floatTexts_->write(value, at);
+    return nonFiniteAt(value, at);
+  }
 
   // Hands the buffered text to the target. False when any write so far has failed.
   bool flush();
@@ -89,6 +98,7 @@ class Output {
   }
   void appendSlow(const char* data, std::size_t size);
   void fixedSlow(float value);
+  static char* nonFiniteAt(float value, char* at);
   // Room for at least size more bytes in the buffer, or null when the text goes elsewhere
   // (nowhere).
   char* room(std::size_t size);

@@ -1,6 +1,7 @@
 #include "derivation/evaluator.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "common/narrowing.h"
 #include "common/output.h"
@@ -27,8 +28,14 @@ Evaluator::Evaluator(Output& console, std::size_t budgetBytes)
 Evaluator::~Evaluator() = default;
 
 Evaluator::RuleParses& Evaluator::parsesOf(const Rule& rule) {
+  RecentRule& recent =
+      recent_[(reinterpret_cast<std::uintptr_t>(&rule) >> 4) % recent_.size()];
+  if (recent.rule == &rule) return *recent.parses;
   auto found = rules_.find(&rule);
-  if (found != rules_.end()) return found->second;
+  if (found != rules_.end()) {
+    recent = {&rule, &found->second};
+    return found->second;
+  }
   // Beyond the rules it remembers, a rule is resolved afresh on each call, so that a
   // description with millions of rules does not hold a second copy of them.
   RuleParses& parses = rules_.size() < kRememberedRules ? rules_[&rule] : transient_;

@@ -4,6 +4,7 @@
 // fixed budget) is its own and never changes a value or a message.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <span>
 #include <string>
@@ -65,6 +66,13 @@ class Evaluator {
   ParsedExpression scratch_;   // a parse the budget has no room for, used for one evaluation
   std::vector<double> bound_;  // the values of the current call, one per name slot
   std::unordered_map<const Rule*, RuleParses> rules_;
+  // The last rules looked up, by their address: a plant applies a few rules over and over,
+  // and a hash look-up per application is a sizeable share of its cost. Map nodes stay put.
+  struct RecentRule {
+    const Rule* rule = nullptr;
+    RuleParses* parses = nullptr;
+  };
+  std::array<RecentRule, 16> recent_{};
   RuleParses transient_;  // a rule beyond those remembered, for the current call
 };
 

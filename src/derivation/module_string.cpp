@@ -4,18 +4,27 @@
 #include <new>
 #include <stdexcept>
 
+#include "common/fixed_format.h"
 #include "common/output.h"
 
 namespace lsys {
 namespace {
 
-// Writes the value form: runs of modules without values go out as one piece.
+// Writes the value form: runs of modules without values go out as one piece. A module with
+// values is assembled in place in the output's buffer, where the compiler keeps the cursor in
+// a register.
 void writeValueForm(Output& out, const ModuleString& string) {
   if (string.empty()) return;  // an empty string has no storage to point to
   if (!string.hasParameters()) {
     out.text(string.symbols());
     return;
   }
+  // A module whose run and values fit one reservation, with room for its '(' , ',' and ')'.
+  constexpr std::size_t kLongestRun = 256;
+  constexpr std::size_t kValueRoom = kFixedFloatBufferSize + 1;
+  constexpr std::size_t kMostValues = 64;
+  static_assert(kLongestRun + kMostValues * kValueRoom + 1 <= Output::kReservable, "fits");
+
   const std::string_view symbols = string.symbols();
   const std::span<const float> values = string.values();
   std::size_t offset = 0;
@@ -23,13 +32,26 @@ void writeValueForm(Output& out, const ModuleString& string) {
   for (std::size_t i = 0; i < symbols.size(); ++i) {
     const std::size_t count = string.parameterCount(i);
     if (count == 0) continue;
-    out.text(symbols.substr(runStart, i + 1 - runStart));
-    out.character('(');
-    for (std::size_t k = 0; k < count; ++k) {
-      if (k > 0) out.character(',');
-      out.fixed(values[offset + k]);
+    std::string_view run = symbols.substr(runStart, i + 1 - runStart);
+    if (run.size() > kLongestRun || count > kMostValues) {
+      out.text(run);
+      run = {};
     }
-    out.character(')');
+    char* at = out.reserve(kLongestRun + kMostValues * kValueRoom + 1);
+    if (at == nullptr) return;  // the text is dropped anyway
+    for (const char symbol : run) *at++ = symbol;
+    char separator = '(';
+    for (std::size_t k = 0; k < count; ++k) {
+      if (k > 0 && k % kMostValues == 0) {  // a module with very many values: a new piece
+        out.commit(at);
+        at = out.reserve(kMostValues * kValueRoom + 1);
+      }
+      *at++ = separator;
+      separator = ',';
+      at = out.fixedAt(values[offset + k], at);
+    }
+    *at++ = ')';
+    out.commit(at);
     offset += count;
     runStart = i + 1;
   }
@@ -72,13 +94,6 @@ ModuleString::Iterator& ModuleString::Iterator::operator++() {
   return *this;
 }
 
-void ModuleString::appendCount(std::uint8_t count) {
-  if ((symbols_.size() & ((std::size_t{1} << kBlockShift) - 1)) == 0) {
-    blockStarts_.push_back(values_.size());
-  }
-  counts_.push_back(count);
-}
-
 void ModuleString::appendModules(std::string_view symbols) {
   if (counts_.empty()) {
     symbols_.insert(symbols_.end(), symbols.begin(), symbols.end());
@@ -108,17 +123,12 @@ void ModuleString::appendParameter(float value) {
   }
 }
 
-void ModuleString::appendModule(char symbol, std::span<const float> parameters) {
-  appendModule(symbol);
-  if (parameters.empty()) return;
+void ModuleString::appendModuleSlow(char symbol, std::span<const float> parameters) {
   if (counts_.empty()) materializeCounts();
+  appendCount(kLargeCount);
+  symbols_.push_back(symbol);
+  largeCounts_.emplace_back(symbols_.size() - 1, parameters.size());
   values_.insert(values_.end(), parameters.begin(), parameters.end());
-  if (parameters.size() < kLargeCount) {
-    counts_.back() = static_cast<std::uint8_t>(parameters.size());
-  } else {
-    counts_.back() = kLargeCount;
-    largeCounts_.emplace_back(symbols_.size() - 1, parameters.size());
-  }
 }
 
 void ModuleString::clear() {

@@ -65,7 +65,22 @@ class ModuleString {
   // it to go, and it is dropped.
   void appendParameter(float value);
   // Adds a module with the symbol and the values.
-  void appendModule(char symbol, std::span<const float> parameters);
+  void appendModule(char symbol, std::span<const float> parameters) {
+    const std::size_t count = parameters.size();
+    if (count == 0) {
+      appendModule(symbol);
+      return;
+    }
+    if (count >= kLargeCount) {
+      appendModuleSlow(symbol, parameters);
+      return;
+    }
+    if (counts_.empty()) materializeCounts();
+    appendCount(static_cast<std::uint8_t>(count));
+    symbols_.push_back(symbol);
+    // One by one: a module has a few values, and a range insert is a call.
+    for (const float value : parameters) values_.push_back(value);
+  }
   // Frees every module; the string is empty afterwards.
   void clear();
   // Makes room for that many modules and values, so that the string can grow that far without
@@ -104,7 +119,14 @@ class ModuleString {
   // Fills in the counts and block offsets that a string without values does without.
   void materializeCounts();
   // Adds the count of a module about to be appended, starting a block when one is due.
-  void appendCount(std::uint8_t count);
+  void appendCount(std::uint8_t count) {
+    if ((symbols_.size() & ((std::size_t{1} << kBlockShift) - 1)) == 0) {
+      blockStarts_.push_back(values_.size());
+    }
+    counts_.push_back(count);
+  }
+  // appendModule for kLargeCount values and more.
+  void appendModuleSlow(char symbol, std::span<const float> parameters);
   // The count of a module with kLargeCount in its count byte.
   std::size_t largeCount(std::size_t position) const;
 

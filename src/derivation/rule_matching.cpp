@@ -24,6 +24,7 @@ ModuleRewriter::ModuleRewriter(const LSystem& lsystem, const ModuleString& sourc
     : lsystem_(lsystem), source_(source), evaluator_(evaluator), search_(source, lsystem) {
   for (int symbol = 0; symbol < 256; ++symbol) {
     const std::vector<const Rule*>& rules = lsystem.rulesFor(static_cast<char>(symbol));
+    rules_[static_cast<std::size_t>(symbol)] = &rules;
     Plan plan = Plan::kTry;
     if (rules.empty()) {
       plan = Plan::kCopy;
@@ -83,7 +84,7 @@ bool ModuleRewriter::tryRule(const Rule& rule, std::size_t position, std::size_t
 void ModuleRewriter::rewriteModule(std::size_t position, std::size_t offset, ModuleString& target) {
   const char symbol = source_.symbolAt(position);
   // Only rules with the module's symbol as predecessor can apply; they keep their file order.
-  for (const Rule* rule : lsystem_.rulesFor(symbol)) {
+  for (const Rule* rule : *rules_[static_cast<unsigned char>(symbol)]) {
     if (tryRule(*rule, position, offset, target)) return;
   }
   const std::size_t count = source_.parameterCount(position);
@@ -93,6 +94,7 @@ void ModuleRewriter::rewriteModule(std::size_t position, std::size_t offset, Mod
 void ModuleRewriter::rewriteAll(ModuleString& target) {
   const std::string_view symbols = source_.symbols();
   const bool parametric = source_.hasParameters();
+  const std::span<const float> values = source_.values();
   std::size_t offset = 0;
   for (std::size_t position = 0; position < symbols.size(); ++position) {
     const char symbol = symbols[position];
@@ -101,11 +103,12 @@ void ModuleRewriter::rewriteAll(ModuleString& target) {
         target.appendModules(fixedSuccessors_[static_cast<unsigned char>(symbol)]);
         break;
       case Plan::kCopy:
-        if (!parametric) {
+        if (parametric) {
+          target.appendModule(symbol, values.subspan(offset, source_.parameterCount(position)));
+        } else {
           target.appendModule(symbol);
-          break;
         }
-        [[fallthrough]];
+        break;
       case Plan::kTry:
         rewriteModule(position, offset, target);
         break;

@@ -62,6 +62,7 @@ class ModuleRewriter {
   ContextSearch search_;
   std::array<Plan, 256> plans_{};
   std::array<std::string_view, 256> fixedSuccessors_{};  // the successor of each kFixed symbol
+  std::array<const std::vector<const Rule*>*, 256> rules_{};  // each symbol's rules, file order
   std::vector<double> values_;    // the gathered values of one rule application
   std::vector<float> arguments_;  // the evaluated successor arguments of one application
 };

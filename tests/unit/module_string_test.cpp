@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <iterator>
+#include <limits>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -123,6 +127,52 @@ TEST(ModuleString, ValueFormAndPrint) {
   values.appendModule(' ');
   EXPECT_EQ(CaptureOutput([&] { values.print(); }),
             std::string("A(-1.500000,0.100000,10000000000.000000,-0.000000)\0 \n", 53));
+}
+
+TEST(ModuleString, ValueFormMatchesPrintfOnLongRunsManyValuesAndNonFiniteValues) {
+  // Random words: runs of up to 300 modules without values, modules with up to 600 values
+  // (appended whole or one by one), and values of every kind, against "%f" of each value.
+  std::mt19937 random(11);
+  const std::size_t counts[] = {0, 0, 0, 1, 2, 3, 63, 64, 65, 130, 255, 256, 600};
+  const float specials[] = {std::numeric_limits<float>::infinity(),
+                            -std::numeric_limits<float>::infinity(),
+                            std::numeric_limits<float>::quiet_NaN(),
+                            -std::numeric_limits<float>::quiet_NaN(),
+                            -0.0f,
+                            1e30f,
+                            -3.4e38f,
+                            0.1f};
+  for (int word = 0; word < 20; ++word) {
+    ModuleString modules;
+    std::string expected;
+    for (int module = 0; module < 200; ++module) {
+      const char symbol = static_cast<char>('A' + random() % 26);
+      const std::size_t run = random() % 8 == 0 ? random() % 300 : 0;
+      for (std::size_t i = 0; i < run; ++i) modules.appendModule(symbol);
+      expected.append(run, symbol);
+      const std::size_t count = counts[random() % std::size(counts)];
+      std::vector<float> values;
+      for (std::size_t k = 0; k < count; ++k) {
+        values.push_back(random() % 4 == 0 ? specials[random() % std::size(specials)]
+                                           : static_cast<float>(random() % 2000000) / 64.0f);
+      }
+      if (module % 2 == 0) {
+        modules.appendModule(symbol, values);
+      } else {
+        modules.appendModule(symbol);
+        for (const float value : values) modules.appendParameter(value);
+      }
+      expected += symbol;
+      for (std::size_t k = 0; k < count; ++k) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%f", static_cast<double>(values[k]));
+        expected += k == 0 ? "(" : ",";
+        expected += text;
+      }
+      if (count > 0) expected += ")";
+    }
+    ASSERT_EQ(modules.valueForm(), expected) << "word " << word;
+  }
 }
 
 TEST(ModuleString, AppendedModulesAreIndependentCopies) {
