@@ -82,18 +82,6 @@ Module ModuleString::at(std::size_t position) const {
           std::span<const float>(values_).subspan(parameterOffset(position), count)};
 }
 
-Module ModuleString::Iterator::operator*() const {
-  const std::size_t count = string_->parameterCount(position_);
-  return {string_->symbols_[position_],
-          std::span<const float>(string_->values_).subspan(offset_, count)};
-}
-
-ModuleString::Iterator& ModuleString::Iterator::operator++() {
-  offset_ += string_->parameterCount(position_);
-  ++position_;
-  return *this;
-}
-
 void ModuleString::appendModules(std::string_view symbols) {
   if (counts_.empty()) {
     symbols_.insert(symbols_.end(), symbols.begin(), symbols.end());

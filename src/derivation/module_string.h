@@ -97,13 +97,21 @@ class ModuleString {
   // Sequential reading with the offsets kept on the way: `for (Module m : string)`.
   class Iterator {
    public:
-    Module operator*() const;
-    Iterator& operator++();
+    Module operator*() const {
+      return {string_->symbols_[position_],
+              std::span<const float>(string_->values_).subspan(offset_, count())};
+    }
+    Iterator& operator++() {
+      offset_ += count();
+      ++position_;
+      return *this;
+    }
     bool operator!=(const Iterator& other) const { return position_ != other.position_; }
     std::size_t position() const { return position_; }
 
    private:
     friend class ModuleString;
+    std::size_t count() const { return string_->parameterCount(position_); }
     Iterator(const ModuleString& string, std::size_t position, std::size_t offset)
         : string_(&string), position_(position), offset_(offset) {}
     const ModuleString* string_;

@@ -1,6 +1,7 @@
 #include "turtle/make_poly_liste.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string_view>
 #include <cstdint>
@@ -159,6 +160,18 @@ void Interpreter::interpret(Module module) {
   }
 }
 
+// The symbols interpret() acts on; every other symbol leaves the turtle and the record as
+// they are.
+constexpr std::array<bool, 256> kTurtleSymbols = [] {
+  std::array<bool, 256> known{};
+  for (const char symbol : std::string_view("FGf.+-&^\\/|$[]!?{}")) {
+    known[static_cast<unsigned char>(symbol)] = true;
+  }
+  return known;
+}();
+
+bool IsTurtleSymbol(char symbol) { return kTurtleSymbols[static_cast<unsigned char>(symbol)]; }
+
 void Interpreter::frameCamera() {
   lsystem_.viewDistance = NarrowToFloat(static_cast<double>(maxZ_ - minZ_) * 1.2);
   lsystem_.viewHeight = lsystem_.viewDistance / 2 + minZ_;
@@ -178,7 +191,18 @@ void MakePolyListe(LSystem& lsystem) {
   lsystem.segments.reserve(drawn);
   lsystem.segmentColours.reserve(drawn);
   Interpreter interpreter(lsystem);
-  for (const Module module : *lsystem.current) interpreter.interpret(module);
+  // Most modules of a large word are symbols the turtle does not know, which change nothing:
+  // they are passed over without being looked at more closely.
+  const ModuleString& word = *lsystem.current;
+  if (!word.hasParameters()) {
+    for (const char symbol : symbols) {
+      if (IsTurtleSymbol(symbol)) interpreter.interpret(Module{symbol, {}});
+    }
+  } else {
+    for (const Module module : word) {
+      if (IsTurtleSymbol(module.symbol)) interpreter.interpret(module);
+    }
+  }
   interpreter.frameCamera();
 }
 
