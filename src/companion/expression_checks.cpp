@@ -17,7 +17,15 @@ namespace {
 bool isNameStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
 bool isNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
-std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+// Built by appending: GCC's -Wrestrict misreads "'" + std::string(text) at -O2.
+std::string quoted(std::string_view text) {
+  std::string result;
+  result.reserve(text.size() + 2);
+  result += '\'';
+  result += text;
+  result += '\'';
+  return result;
+}
 
 // Why the library rejects the names, as far as their text tells.
 std::string whyNamesRejected(const std::string& names) {
