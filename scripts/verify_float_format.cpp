@@ -1,5 +1,5 @@
 // Checks FormatFixedFloat against the C library's printf("%f") on a range of float bit
-// patterns, skipping infinities and NaNs. Usage: verify_float_format FIRST LAST (inclusive,
+// patterns, skipping infinities and NaNs, and FixedFloatReadsNegativeZero against the text. Usage: verify_float_format FIRST LAST (inclusive,
 // decimal or 0x-hex). Prints the number of floats checked and every mismatch (the first 20);
 // exits 1 on any mismatch.
 #include <cinttypes>
@@ -29,8 +29,11 @@ int main(int argc, char* argv[]) {
     const int length = std::snprintf(expected, sizeof expected, "%f", static_cast<double>(value));
     const char* end = lsys::FormatFixedFloat(value, actual);
     ++checked;
+    // The scene writer's shortcut for "-0.000000" must agree with the text as well.
+    const bool readsNegativeZero = std::strcmp(expected, "-0.000000") == 0;
     if (length < 0 || end - actual != length ||
-        std::memcmp(expected, actual, static_cast<std::size_t>(length)) != 0) {
+        std::memcmp(expected, actual, static_cast<std::size_t>(length)) != 0 ||
+        lsys::FixedFloatReadsNegativeZero(value) != readsNegativeZero) {
       if (++mismatches <= 20) {
         std::printf("MISMATCH 0x%08" PRIx32 ": printf %s, ours %.*s\n", bits, expected,
                     static_cast<int>(end - actual), actual);
