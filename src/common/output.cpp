@@ -51,7 +51,9 @@ Output::Output(Kind kind, int descriptor, std::string* target)
 }
 
 Output Output::ToDescriptor(int descriptor) {
-  return Output(Kind::kDescriptor, descriptor, nullptr);
+  Output out(Kind::kDescriptor, descriptor, nullptr);
+  out.flushLines_ = isatty(descriptor) == 1;
+  return out;
 }
 
 Output Output::ToString(std::string& text) { return Output(Kind::kString, -1, &text); }
@@ -66,7 +68,8 @@ Output::Output(Output&& other) noexcept
       floatTexts_(std::move(other.floatTexts_)),
       capacity_(other.capacity_),
       used_(other.used_),
-      failed_(other.failed_) {
+      failed_(other.failed_),
+      flushLines_(other.flushLines_) {
   other.kind_ = Kind::kDiscard;
   other.capacity_ = 0;
   other.used_ = 0;
@@ -85,6 +88,7 @@ void Output::appendSlow(const char* data, std::size_t size) {
       if (size <= capacity_) {
         std::memcpy(buffer_.get(), data, size);
         used_ = size;
+        if (flushLines_) flushAtLineEnd(data, size);
       } else if (kind_ == Kind::kString) {
         target_->append(data, size);
       } else if (!failed_ && !writeAll(descriptor_, data, size)) {

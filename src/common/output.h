@@ -18,7 +18,8 @@ namespace lsys {
 
 class Output {
  public:
-  // Writes to the open file descriptor, which stays the caller's.
+  // Writes to the open file descriptor, which stays the caller's. A terminal gets each line as
+  // it ends, so that a person watching a long run sees it go on.
   static Output ToDescriptor(int descriptor);
   // Appends to the string, which must outlive the output: for tests and for callers that want
   // the text in memory.
@@ -67,7 +68,11 @@ class Output {
     if (capacity_ - used_ >= size) return buffer_.get() + used_;  // null when discarding
     return room(size);
   }
-  void commit(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.get()); }
+  void commit(const char* end) {
+    const std::size_t start = used_;
+    used_ = static_cast<std::size_t>(end - buffer_.get());
+    if (flushLines_) flushAtLineEnd(buffer_.get() + start, used_ - start);
+  }
   // Writes "%f" of the value at the place, inside a piece from reserve() with at least
   // kFixedFloatBufferSize bytes left, and returns the end. The texts of recent values are kept.
   char* fixedAt(float value, char* at) {
@@ -92,9 +97,14 @@ class Output {
     if (size < capacity_ - used_ && data != nullptr) {
       std::memcpy(buffer_.get() + used_, data, size);
       used_ += size;
+      if (flushLines_) flushAtLineEnd(data, size);
       return;
     }
     appendSlow(data, size);
+  }
+  // Flushes when the text just added holds a line feed.
+  void flushAtLineEnd(const char* data, std::size_t size) {
+    if (std::memchr(data, '\n', size) != nullptr) flush();
   }
   void appendSlow(const char* data, std::size_t size);
   void fixedSlow(float value);
@@ -114,6 +124,7 @@ class Output {
   std::size_t capacity_ = 0;
   std::size_t used_ = 0;
   bool failed_ = false;
+  bool flushLines_ = false;  // the target is a terminal
 };
 
 // The process's standard output (descriptor 1), shared by every stage of a run.

@@ -2,6 +2,8 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pty.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -103,6 +105,49 @@ TEST(Output, WritesToADescriptor) {
   close(pipeEnds[0]);
   ASSERT_GT(length, 0);
   EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(length)), "hello 2.250000");
+}
+
+// What has reached the other end of a terminal or a pipe so far, without waiting.
+std::string pending(int descriptor) {
+  std::string text;
+  char buffer[256];
+  ssize_t length;
+  while ((length = read(descriptor, buffer, sizeof buffer)) > 0) {
+    text.append(buffer, static_cast<std::size_t>(length));
+  }
+  return text;
+}
+
+TEST(Output, ATerminalGetsEachLineAsItEndsAndAPipeWaitsForTheFlush) {
+  int controller = -1;
+  int terminal = -1;
+  ASSERT_EQ(openpty(&controller, &terminal, nullptr, nullptr, nullptr), 0);
+  termios raw{};
+  ASSERT_EQ(tcgetattr(terminal, &raw), 0);
+  cfmakeraw(&raw);  // no \r added to line feeds
+  ASSERT_EQ(tcsetattr(terminal, TCSANOW, &raw), 0);
+  int pipeEnds[2];
+  ASSERT_EQ(pipe(pipeEnds), 0);
+  for (const int end : {controller, pipeEnds[0]}) {
+    ASSERT_EQ(fcntl(end, F_SETFL, fcntl(end, F_GETFL) | O_NONBLOCK), 0);
+  }
+  {
+    Output toTerminal = Output::ToDescriptor(terminal);
+    Output toPipe = Output::ToDescriptor(pipeEnds[1]);
+    for (Output* out : {&toTerminal, &toPipe}) {
+      out->text("step 1 >>F\nstep 2 >>");
+      char* at = out->reserve(16);
+      std::memcpy(at, "FF\nst", 5);
+      out->commit(at + 5);
+      out->text("ep");
+    }
+    // Like a line-buffered stream, a piece with a line feed goes out whole.
+    EXPECT_EQ(pending(controller), "step 1 >>F\nstep 2 >>FF\nst");
+    EXPECT_EQ(pending(pipeEnds[0]), "");
+  }
+  EXPECT_EQ(pending(controller), "ep");
+  EXPECT_EQ(pending(pipeEnds[0]), "step 1 >>F\nstep 2 >>FF\nstep");
+  for (const int end : {controller, terminal, pipeEnds[0], pipeEnds[1]}) close(end);
 }
 
 TEST(Output, RemembersAFailedWrite) {
