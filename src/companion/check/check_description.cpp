@@ -1,0 +1,46 @@
+#include "companion/check/check_description.h"
+
+#include <algorithm>
+#include <new>
+
+#include "app/lsystem.h"
+#include "common/output.h"
+#include "companion/check/description_facts.h"
+#include "companion/check/dry_run.h"
+#include "companion/check/static_checks.h"
+#include "derivation/expression_stack.h"
+#include "description/load_description.h"
+
+namespace lsys {
+
+CheckResult CheckDescription(const std::string& path, const CheckLimits& limits) {
+  CheckResult result;
+  Output quiet = Output::Discarding();
+  LSystem lsystem;
+  lsystem.setConsole(quiet);
+  DescriptionFacts facts;
+  result.readable = LoadDescription(lsystem, path, facts);
+  if (!result.readable) return result;
+
+  CheckLines(facts, result.diagnostics);
+  // Expressions are parsed on a thread whose stack holds the deepest of them.
+  const bool parsed = RunWithExpressionStack(lsystem, [&] {
+    CheckExpressions(facts, result.diagnostics);
+    // A file with errors is not grown: what it grows into is not what its author meant, and
+    // expressions that fail to parse would only repeat their errors.
+    const bool expressionErrors =
+        std::any_of(result.diagnostics.begin(), result.diagnostics.end(),
+                    [](const Diagnostic& d) { return d.severity == Severity::kError; });
+    if (!expressionErrors) DryRun(lsystem, facts, limits, result.diagnostics);
+  });
+  if (!parsed) throw std::bad_alloc();  // not even the stack for the expressions
+
+  std::stable_sort(result.diagnostics.begin(), result.diagnostics.end(),
+                   [](const Diagnostic& a, const Diagnostic& b) {
+                     return a.line != b.line ? a.line < b.line : a.column < b.column;
+                   });
+  result.lines = std::move(facts.lines);
+  return result;
+}
+
+}  // namespace lsys

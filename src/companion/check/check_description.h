@@ -1,0 +1,33 @@
+// `lsys check`: what a description file will do that its author probably did not mean. The
+// loader tells what it recognised on each line (load events); the checker compares that with
+// the text, parses every expression, and grows the system quietly within bounds to see what
+// the derivation and the turtle make of it.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "companion/check/diagnostic.h"
+
+namespace lsys {
+
+struct CheckLimits {
+  // The dry run stops before a generation would exceed this many modules, or after this time.
+  std::size_t maxModules = 2'000'000;
+  std::chrono::duration<double> maxTime = std::chrono::milliseconds(400);
+  // What the machine can hold; 0 asks the system for its physical memory.
+  std::size_t memoryBytes = 0;
+};
+
+struct CheckResult {
+  bool readable = false;                // false when the file could not be opened or read
+  std::vector<std::string> lines;       // the file's lines, as the loader split them
+  std::vector<Diagnostic> diagnostics;  // ordered by line, then column
+};
+
+// Checks the description at the path. Prints nothing: the caller prints the diagnostics.
+CheckResult CheckDescription(const std::string& path, const CheckLimits& limits = {});
+
+}  // namespace lsys

@@ -1,0 +1,43 @@
+// lsys: the companion tool of lsys2pov. Each subcommand registers itself from its own file in
+// companion/commands/.
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <new>
+
+#include "companion/commands/check_command.h"
+#include "companion/commands/export_command.h"
+#include "companion/commands/info_command.h"
+#include "companion/commands/render_command.h"
+
+#ifndef LSYS_VERSION
+#define LSYS_VERSION "0.1"
+#endif
+
+int main(int argc, char** argv) {
+  CLI::App app("lsys: tools for L-system description files", "lsys");
+  app.set_version_flag("--version", "lsys " LSYS_VERSION);
+  app.require_subcommand(1);
+  int exitCode = 0;
+  lsys::AddCheckCommand(app, exitCode);
+  lsys::AddRenderCommand(app, exitCode);
+  lsys::AddExportCommand(app, exitCode);
+  lsys::AddInfoCommand(app, exitCode);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    return 2;  // a usage error
+  } catch (const std::bad_alloc&) {
+    // A growth beyond memory: say so instead of aborting.
+    std::fputs("lsys: out of memory\n", stderr);
+    return 1;
+  }
+  return exitCode;
+}

@@ -1,0 +1,63 @@
+#include "companion/commands/export_command.h"
+
+#include <CLI/CLI.hpp>
+#include <memory>
+
+#include "app/lsystem.h"
+#include "companion/commands/picture_options.h"
+#include "companion/commands/progress.h"
+#include "companion/growth/grow.h"
+#include "companion/picture/drawing.h"
+#include "companion/picture/obj_writer.h"
+#include "companion/picture/svg_writer.h"
+
+namespace lsys {
+
+int ExportDescription(const ExportRequest& request) {
+  const bool obj = HasExtension(request.output, ".obj");
+  if (!obj && !HasExtension(request.output, ".svg")) {
+    ReportError("the exported file must end in .obj or .svg: " + request.output);
+    return 1;
+  }
+  const Progress progress(request.quiet);
+  LSystem lsystem;
+  Output quiet = Output::Discarding();
+  if (!GrowWithProgress(lsystem, request.description, request.steps, quiet, progress)) return 1;
+  const Drawing drawing = DrawingOf(lsystem);
+  const std::string title = DescriptionStem(request.description);
+  if (!obj && BoundingBox(drawing).empty) {
+    ReportError(request.description + " draws nothing to export");
+    return 1;
+  }
+  const bool written = WriteFileWith(request.output, [&](Output& out) {
+    if (obj) {
+      WriteObj(drawing, title, out);
+    } else {
+      WriteSvg(drawing, request.view.value_or(DefaultView(drawing)), request.size.width,
+               request.size.height, title, out);
+    }
+  });
+  if (!written) return 1;
+  progress.line("wrote " + std::to_string(lsystem.segments.size()) + " segments and " +
+                std::to_string(lsystem.polygons.size()) + " polygons to " + request.output);
+  return 0;
+}
+
+void AddExportCommand(CLI::App& app, int& exitCode) {
+  auto request = std::make_shared<ExportRequest>();
+  auto options = std::make_shared<PictureOptions>();
+  CLI::App* command = app.add_subcommand(
+      "export", "grow DESCRIPTION and write it as an OBJ mesh or an SVG drawing");
+  command->add_option("DESCRIPTION", request->description, "the description file")->required();
+  command->add_option("-o,--output", request->output, "FILE.obj or FILE.svg")->required();
+  options->addTo(*command);
+  command->add_flag("-q,--quiet", request->quiet, "no progress on standard error");
+  command->callback([request, options, &exitCode] {
+    request->size = options->imageSize();
+    request->view = options->chosenView();
+    request->steps = options->steps;
+    exitCode = ExportDescription(*request);
+  });
+}
+
+}  // namespace lsys

@@ -1,0 +1,100 @@
+#include "companion/commands/info_command.h"
+
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "app/lsystem.h"
+#include "companion/commands/command_support.h"
+#include "companion/commands/progress.h"
+#include "companion/growth/grow.h"
+#include "companion/picture/drawing.h"
+#include "scene/write_pov_file.h"
+
+namespace lsys {
+namespace {
+
+void range(Output& out, const char* axis, double low, double high) {
+  char buffer[96];
+  std::snprintf(buffer, sizeof buffer, "%s %.3f to %.3f", axis, low, high);
+  out.text(std::string_view(buffer));
+}
+
+// The size of the scene lsys2pov writes: it is written to a temporary file and measured.
+std::optional<long long> lsys2povSceneSize(const LSystem& lsystem) {
+  const char* folder = std::getenv("TMPDIR");
+  std::string path =
+      std::string(folder != nullptr && *folder ? folder : "/tmp") + "/lsys-info-XXXXXX.pov";
+  const int descriptor = ::mkstemps(path.data(), 4);
+  if (descriptor < 0) return {};
+  ::close(descriptor);
+  std::optional<long long> size;
+  struct stat status {};
+  if (WritePovFile(lsystem, path) && ::stat(path.c_str(), &status) == 0) size = status.st_size;
+  ::unlink(path.c_str());
+  return size;
+}
+
+}  // namespace
+
+int PrintInfo(const InfoRequest& request, Output& out) {
+  LSystem lsystem;
+  Output quiet = Output::Discarding();
+  out.text(request.description);
+  out.text("\n");
+  if (!GrowQuietly(lsystem, request.description, request.steps, quiet,
+                   [&](const StepReport& report) {
+                     out.text(StepLine(report));
+                     out.text("\n");
+                   })) {
+    ReportError("cannot read " + request.description);
+    return 1;
+  }
+  out.text("segments: ");
+  out.integer(static_cast<std::int64_t>(lsystem.segments.size()));
+  out.text("\npolygons: ");
+  out.integer(static_cast<std::int64_t>(lsystem.polygons.size()));
+  out.text("\n");
+  const Box box = BoundingBox(DrawingOf(lsystem));
+  if (box.empty) {
+    out.text("box: nothing drawn\n");
+  } else {
+    // The scene frame's (x, y, z) is the turtle's (y, z, -x).
+    out.text("box (turtle coordinates, radii included): ");
+    range(out, "x", -box.max.z, -box.min.z);
+    out.text(", ");
+    range(out, "y", box.min.x, box.max.x);
+    out.text(", ");
+    range(out, "z", box.min.y, box.max.y);
+    out.text("\n");
+  }
+  const auto size = lsys2povSceneSize(lsystem);
+  if (!size) {
+    ReportError("cannot measure the lsys2pov scene in the temporary folder");
+    return 1;
+  }
+  out.text("lsys2pov scene: ");
+  out.integer(*size);
+  out.text(" bytes\n");
+  return out.flush() ? 0 : 1;
+}
+
+void AddInfoCommand(CLI::App& app, int& exitCode) {
+  auto request = std::make_shared<InfoRequest>();
+  CLI::App* command = app.add_subcommand(
+      "info", "grow DESCRIPTION and summarise it: modules and time per step, counts, box");
+  command->add_option("DESCRIPTION", request->description, "the description file")->required();
+  command->add_option("--steps", request->steps, "derivation steps instead of the description's")
+      ->check(CLI::Range(0, 1000000));
+  command->callback([request, &exitCode] {
+    Output out = Output::ToDescriptor(1);
+    exitCode = PrintInfo(*request, out);
+  });
+}
+
+}  // namespace lsys

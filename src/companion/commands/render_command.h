@@ -1,0 +1,36 @@
+// `lsys render`: grows a description quietly and has POV-Ray render the companion's own
+// scene of it to a PNG, framed to fit.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "companion/commands/command_support.h"
+#include "companion/picture/view.h"
+
+namespace CLI {
+class App;
+}
+
+namespace lsys {
+
+struct RenderRequest {
+  std::string description;
+  std::string image;  // empty: the description's name with .png, in the current folder
+  ImageSize size;
+  std::optional<View> view;  // empty: DefaultView of the drawing
+  std::optional<int> steps;  // empty: the description's own
+  std::string scene;         // empty: a temporary scene, removed after the render
+  bool quiet = false;
+};
+
+// Grows the description quietly, writes its own scene and has POV-Ray render it to the PNG.
+// POV-Ray's warnings and errors always reach standard error. Returns the exit code: 0 on
+// success, 1 after a message on standard error.
+int RenderDescription(const RenderRequest& request);
+
+// Adds `render` to the command line; its callback stores the exit code in exitCode, which
+// must outlive the parsing.
+void AddRenderCommand(CLI::App& app, int& exitCode);
+
+}  // namespace lsys

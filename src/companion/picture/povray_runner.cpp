@@ -1,0 +1,95 @@
+#include "companion/picture/povray_runner.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string_view>
+
+extern char** environ;
+
+namespace lsys {
+namespace {
+
+void writeAll(int descriptor, const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = ::write(descriptor, data, size);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return;  // progress is best effort
+    data += written;
+    size -= static_cast<std::size_t>(written);
+  }
+}
+
+}  // namespace
+
+PovRayRun RunPovRay(const std::string& scene, const std::string& image, int width, int height,
+                    bool echo) {
+  PovRayRun run;
+  int pipeEnds[2];
+  if (::pipe(pipeEnds) != 0) return run;
+  std::vector<std::string> arguments = {"povray",
+                                        "-D",
+                                        "+A0.3",
+                                        "+FN",
+                                        "+W" + std::to_string(width),
+                                        "+H" + std::to_string(height),
+                                        "+I" + scene,
+                                        "+O" + image};
+  std::vector<char*> argv;
+  for (std::string& argument : arguments) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+  posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+  posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
+  posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  pid_t child = 0;
+  const int spawned = posix_spawnp(&child, "povray", &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  ::close(pipeEnds[1]);
+  if (spawned != 0) {
+    ::close(pipeEnds[0]);
+    return run;
+  }
+  run.started = true;
+  char buffer[4096];
+  for (;;) {
+    const ssize_t got = ::read(pipeEnds[0], buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    run.log.append(buffer, static_cast<std::size_t>(got));
+    if (echo) writeAll(STDERR_FILENO, buffer, static_cast<std::size_t>(got));
+  }
+  ::close(pipeEnds[0]);
+  int status = 0;
+  while (::waitpid(child, &status, 0) < 0) {
+    if (errno != EINTR) return run;
+  }
+  if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
+  return run;
+}
+
+std::vector<std::string> PovRayComplaints(const std::string& log) {
+  std::vector<std::string> complaints;
+  std::string_view rest = log;
+  while (!rest.empty()) {
+    const std::size_t end = rest.find_first_of("\r\n");
+    const std::string_view line = rest.substr(0, end);
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    // "Warning Stream to console" and its kind are lines of the option summary.
+    if (line.find("Stream to") != std::string_view::npos) continue;
+    if (line.find("Warning") != std::string_view::npos ||
+        line.find("Error") != std::string_view::npos) {
+      complaints.emplace_back(line);
+    }
+  }
+  return complaints;
+}
+
+}  // namespace lsys

@@ -1,0 +1,178 @@
+#include "companion/check/check_description.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "common/output.h"
+#include "support/scratch_folder.h"
+
+namespace lsys {
+namespace {
+
+using testing_support::ScratchFolder;
+
+// "LINE:COLUMN: error|warning: message", counted from 1 as printed.
+std::string Summary(const Diagnostic& d) {
+  return std::to_string(d.line + 1) + ":" + std::to_string(d.column + 1) +
+         (d.severity == Severity::kError ? ": error: " : ": warning: ") + d.message;
+}
+
+// Each case is a small description and the diagnostics expected for it, in order: the line,
+// the column, the severity and a piece of the message, optionally followed by further pieces
+// of the same message.
+struct CheckCase {
+  const char* name;
+  std::string text;
+  std::vector<std::string> expected;  // "LINE:COLUMN: severity: piece of the message"
+};
+
+const std::string kGood = "axiom=F\nF->F[+F]F\n";
+// An argument nested deeper than the main thread's stack could parse.
+const std::string kDeepArgument = std::string(20000, '(') + "x" + std::string(20000, ')');
+const std::string kByteOrderMark = "\xEF\xBB\xBF";
+
+const CheckCase kCases[] = {
+    {"clean", "axiom=F\ngamma=25.7\nsteps=2\nF->F[+F]F[-F]F\n", {}},
+    {"blanks around the axiom's '='",
+     "axiom = F\nF->FF\n",
+     {"1:1: error: there is no 'axiom=' line", "1:6: error: 'axiom =' is not the key 'axiom='"}},
+    {"blank after gamma=",
+     kGood + "gamma= 25.7\n",
+     {"3:7: error: no number at the value column after 'gamma=': gamma becomes 0 (no blank"}},
+    {"blank before steps '='", kGood + "steps =3\n", {"3:6: error: 'steps =' is not the key"}},
+    {"signed steps", kGood + "steps=-3\n", {"3:7: error: no number", "(values are unsigned"}},
+    {"blank after axiom=", "axiom= F\nF->FF\n", {"1:7: warning: the blank after 'axiom='"}},
+    {"byte-order mark", kByteOrderMark + kGood, {"1:1: error: the file begins with a UTF-8"}},
+    {"byte-order mark before a comment",
+     kByteOrderMark + "A weed\n" + kGood,
+     {"1:1: warning: the file begins with a UTF-8"}},
+    {"comment line with steps=",
+     kGood + "Grow it with steps=4 or more\n",
+     {"3:14: error: 'steps=' is not at the start of its line", "fixed column 7"}},
+    {"comment line with an arrow",
+     kGood + "Edge rewriting: F->F+F\n",
+     {"3:2: error: this line contains '->' and is read as a rule", "keep '->' out of comment"}},
+    {"rule typed with blanks",
+     "axiom=F\nF -> FF\n",
+     {"2:2: error: this line contains '->' and is read as a rule", "a blank is a symbol"}},
+    {"blank after the arrow", "axiom=F\nF-> FF\n", {"2:4: warning: the blank after '->'"}},
+    {"definition with blanks",
+     "define r = 0.9\naxiom=A(1)\nA(x)->F(x*r)A(x)\n",
+     {"1:10: error: blanks around '=' belong to the definition: its name is 'r '",
+      "3:11: error: argument 'x*r': Syntax error: Unknown identifier 'r'"}},
+    {"#define", "#define r 0.9\n" + kGood, {"1:1: error: '#define' is not read as a definition"}},
+    {"define without '='",
+     "define r 0.9\n" + kGood,
+     {"1:8: error: a 'define ' line without a name and '='"}},
+    {"prose mentioning define", "Here we define the weed.\n" + kGood, {}},
+    {"missing axiom", "steps=3\nF->FF\n", {"1:1: error: there is no 'axiom=' line"}},
+    {"'==' in a condition",
+     "axiom=A(1)\nA(x):(x==1)->A(x+1)\n",
+     {"2:8: error: condition 'x==1': Syntax error", "'==' is written '='"}},
+    {"'&&' in a condition",
+     "axiom=A(1,2)\nA(x,y):(x>0&&y>0)->A(x,y)\n",
+     {"2:12: error: condition 'x>0&&y>0'", "'&&' is written '&'"}},
+    {"'||' in a condition",
+     "axiom=A(1,2)\nA(x,y):(x>0||y>0)->A(x,y)\n",
+     {"2:12: error: condition 'x>0||y>0'", "'||' is written '|'"}},
+    {"unknown identifier in an argument",
+     "axiom=A(1)\nA(x)->A(x+t)\n",
+     {"2:11: error: argument 'x+t': Syntax error: Unknown identifier 't' (the rule's parameter "
+      "names are x)"}},
+    {"unknown identifier, definition substituted",
+     "define s=2*z\naxiom=A(1)\nA(x)->A(s)\n",
+     {"3:9: error: argument '2*z': Syntax error: Unknown identifier 'z'"}},
+    {"comma inside a condition's parentheses",
+     "axiom=A(1,2)\nA(x,y):(min(x,y)>1)->A(x,y)\n",
+     {"2:14: error: the conditions are split at every ','"}},
+    {"repeated parameter names",
+     "axiom=A(1,2)\nA(x,x)->A(x,x)\n",
+     {"2:3: error: the expression library rejects the parameter names 'x,x' ('x' is repeated)"}},
+    {"invalid parameter name",
+     "axiom=A(1)\nA(1x)->A(2)\n",
+     {"2:3: error: the expression library rejects the parameter names '1x' ('1x' is not a name"}},
+    {"empty condition", "axiom=A\nA:()->A\n", {"2:4: error: empty condition"}},
+    {"rule that never applies",
+     kGood + "X->F\n",
+     {"3:1: warning: this rule never applies: 'X' occurs neither in the axiom nor in any"}},
+    {"unbalanced axiom", "axiom=F]F\nF->FF\n", {"1:8: error: more ']' than '[' in the axiom"}},
+    {"unbalanced successor",
+     "axiom=A\nA->A][A\n",
+     {"2:5: warning: more ']' than '[' in this successor"}},
+    {"unmatched ')' in a successor",
+     "axiom=A\nA->A)A\n",
+     {"2:5: warning: ')' without '(' in the successor"}},
+    // From the dry run.
+    {"fewer values than names",
+     "axiom=A(1)B\nsteps=2\nA(x,y)->A(x,y)\nB(t)->B\n",
+     {"3:5: warning: this rule is applied to 'A' with 1 value, fewer than its names: 'y'",
+      "4:3: warning: this rule is applied to 'B' with 0 values, fewer than its names: 't'"}},
+    {"zero-length segments",
+     "axiom=FA\nsteps=1\nA->F(0)\n",
+     {"1:1: warning: 1 segment(s) have zero length"}},
+    {"non-finite segments",
+     "axiom=A(1)\nsteps=1\nA(x)->F(x*1e300)\n",
+     {"1:1: error: 1 segment(s) have coordinates or radii that are not finite"}},
+    {"steps beyond memory",
+     "axiom=F\nsteps=30\nF->FF\n",
+     {"2:1: error: steps=30 grows the word to about 1.07e+09 modules", "more than the 1 GB"}},
+    {"deeply nested argument parses and grows",
+     "axiom=A(1)\nsteps=1\nA(x)->F(" + kDeepArgument + ")\n",
+     {"1:1: warning: the camera frames a height of 0"}},
+    {"camera framing a height of 0",
+     "axiom=F\n",
+     {"1:1: warning: the camera frames a height of 0"}},
+    {"drawing wider than the camera frames",
+     "axiom=FF+(90)FFFFF\n",
+     {"1:1: warning: the drawing reaches 5 to the side of its start point, but the camera frames "
+      "only 1.6 to each side"}},
+};
+
+TEST(CheckDescription, ReportsEachMistakeAtItsLineAndColumn) {
+  const ScratchFolder folder;
+  for (const CheckCase& c : kCases) {
+    CheckLimits limits;
+    limits.maxModules = 100'000;
+    limits.memoryBytes = 1'000'000'000;
+    const CheckResult result = CheckDescription(folder.write("case.ls", c.text), limits);
+    ASSERT_TRUE(result.readable) << c.name;
+    std::string all;
+    for (const Diagnostic& d : result.diagnostics) all += Summary(d) + "\n";
+    // Every expected piece stands in the diagnostics, each at its place, in order.
+    std::size_t from = 0;
+    for (const std::string& piece : c.expected) {
+      const std::size_t at = all.find(piece, from);
+      EXPECT_NE(at, std::string::npos) << c.name << ": missing " << piece << "\nin\n" << all;
+      if (at != std::string::npos) from = at;
+    }
+    // A piece that begins with its line number starts a diagnostic; no other is reported.
+    std::size_t starts = 0;
+    for (const std::string& piece : c.expected) starts += std::isdigit(piece[0]) ? 1 : 0;
+    EXPECT_EQ(result.diagnostics.size(), starts) << c.name << "\n" << all;
+  }
+}
+
+TEST(CheckDescription, AnUnreadableFileIsNotReadable) {
+  EXPECT_FALSE(CheckDescription("/nonexistent/folder/x.ls").readable);
+}
+
+TEST(PrintDiagnostic, CompilerFormWithSourceLineAndCaret) {
+  std::string text;
+  {
+    Output out = Output::ToString(text);
+    PrintDiagnostic(out, "a.ls", {"axiom=F\n", "\tgamma= 2\n"},
+                    {Severity::kError, 1, 7, "no number"});
+    PrintDiagnostic(out, "a.ls", {}, {Severity::kWarning, 0, 0, "empty"});
+  }
+  EXPECT_EQ(text,
+            "a.ls:2:8: error: no number\n"
+            "\tgamma= 2\n"
+            "\t      ^\n"
+            "a.ls:1:1: warning: empty\n");
+}
+
+}  // namespace
+}  // namespace lsys
