@@ -15,21 +15,13 @@ void LSystem::setAxiom(std::unique_ptr<ModuleString> axiom) {
   current = strings[0].get();
 }
 
-void LSystem::addRule(std::unique_ptr<Rule> rule) { rules.push_back(std::move(rule)); }
-
-const std::vector<const Rule*>& LSystem::rulesFor(char symbol) const {
-  if (rulesIndexed_ != rules.size()) {
-    for (auto& group : rulesBySymbol_) group.clear();
-    for (const auto& rule : rules) {
-      rulesBySymbol_[static_cast<unsigned char>(rule->predecessor)].push_back(rule.get());
-    }
-    rulesIndexed_ = rules.size();
-  }
-  return rulesBySymbol_[static_cast<unsigned char>(symbol)];
+void LSystem::addRule(std::unique_ptr<Rule> rule) {
+  rulesBySymbol_[static_cast<unsigned char>(rule->predecessor)].push_back(rule.get());
+  rules_.push_back(std::move(rule));
 }
 
 void LSystem::addContextSymbol(char symbol) {
-  contextSymbols.push_back(symbol);
+  contextSymbols_.push_back(symbol);
   listed_[static_cast<unsigned char>(symbol)] = true;
 }
 

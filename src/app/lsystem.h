@@ -24,17 +24,25 @@ class LSystem {
   // The string becomes slot 0 of the generations and the current one; the string held there
   // before is released.
   void setAxiom(std::unique_ptr<ModuleString> axiom);
+  // Rules and context symbols are added only through these, so that the per-symbol rule lists
+  // and the context look-up table always agree with them.
   void addRule(std::unique_ptr<Rule> rule);
   void addContextSymbol(char symbol);
-  // The rules whose predecessor is the symbol, in file order.
-  const std::vector<const Rule*>& rulesFor(char symbol) const;
+  // Every rule in file order; valid until the next addRule.
+  const std::vector<std::unique_ptr<Rule>>& rules() const { return rules_; }
+  // The rules whose predecessor is the symbol, in file order; valid until the next addRule.
+  const std::vector<const Rule*>& rulesFor(char symbol) const {
+    return rulesBySymbol_[static_cast<unsigned char>(symbol)];
+  }
+  // The context symbols in the order they were read, repeats included.
+  const std::vector<char>& contextSymbols() const { return contextSymbols_; }
 
   // Where every stage of the run reports: standard output unless a caller that wants a quiet
   // run sets another output, which must outlive the run.
   Output& console() const { return *console_; }
   void setConsole(Output& console) { console_ = &console; }
 
-  // Whether the symbol stands in contextSymbols.
+  // Whether the symbol stands in contextSymbols().
   bool isContextSymbol(char symbol) const { return listed_[static_cast<unsigned char>(symbol)]; }
 
   // Two generation slots: each rewrite pass reads one and builds the other.
@@ -52,15 +60,13 @@ class LSystem {
   std::vector<std::shared_ptr<const Polygon>> polygons;
   float viewDistance = 0.0f;
   float viewHeight = 0.0f;
-  std::vector<std::unique_ptr<Rule>> rules;
-  std::vector<char> contextSymbols;
 
  private:
   Output* console_ = &StandardOutput();
-  std::array<bool, 256> listed_{};  // contextSymbols as a look-up table
-  // rules grouped by predecessor, rebuilt when a rule has been added since
-  mutable std::array<std::vector<const Rule*>, 256> rulesBySymbol_;
-  mutable std::size_t rulesIndexed_ = 0;
+  std::vector<std::unique_ptr<Rule>> rules_;
+  std::array<std::vector<const Rule*>, 256> rulesBySymbol_;  // rules_ grouped by predecessor
+  std::vector<char> contextSymbols_;
+  std::array<bool, 256> listed_{};  // contextSymbols_ as a look-up table
 };
 
 }  // namespace lsys

@@ -84,7 +84,7 @@ bool RunWithStack(std::size_t bytes, const std::function<void()>& action) {
 
 bool RunWithExpressionStack(const LSystem& lsystem, const std::function<void()>& action) {
   std::size_t deepest = 0;
-  for (const auto& rule : lsystem.rules) {
+  for (const auto& rule : lsystem.rules()) {
     for (const std::string& condition : rule->conditions) {
       deepest = std::max(deepest, ExpressionStackNeed(condition));
     }

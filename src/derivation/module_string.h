@@ -29,6 +29,8 @@ class ModuleString {
   ModuleString() = default;
   ModuleString(const ModuleString&) = delete;
   ModuleString& operator=(const ModuleString&) = delete;
+  ModuleString(ModuleString&&) = default;
+  ModuleString& operator=(ModuleString&&) = default;
 
   bool empty() const { return symbols_.empty(); }
   std::size_t size() const { return symbols_.size(); }

@@ -1,36 +1,37 @@
-// Evaluation of a rule's conditions and successor arguments for one application, with the
-// rule's formal parameter names bound by position to the gathered actual values, reporting on
-// standard output. These free functions serve callers that hold no evaluator of their own: they
-// share one process-wide Evaluator (whose kept parses are bounded), and give the values and
-// messages that Evaluator gives.
+// A rule's production for one application: its successor's modules with the evaluated argument
+// values. The derivation appends productions straight into the next generation; a production
+// as a string of its own serves single applications (tests, tools).
 #pragma once
 
-#include <vector>
+#include <algorithm>
+#include <span>
+#include <string_view>
 
 #include "derivation/module_string.h"
+#include "derivation/template_string.h"
 
 namespace lsys {
 
 class Evaluator;
 class Rule;
 
-// The evaluator the free functions below share, reporting on StandardOutput().
-Evaluator& SharedEvaluator();
+// Appends the successor's modules to the target, handing each module its own arguments from
+// the evaluated values in successor order (as Evaluator::evaluateArguments gives them).
+inline void AppendProduction(const TemplateString& successor, std::span<const float> arguments,
+                             ModuleString& target) {
+  const std::string_view symbols = successor.symbols();
+  std::size_t used = 0;
+  for (std::size_t k = 0; k < symbols.size(); ++k) {
+    const std::size_t count = std::min(successor.expressionCount(k), arguments.size() - used);
+    target.appendModule(symbols[k], arguments.subspan(used, count));
+    used += count;
+  }
+}
 
-// Whether every condition of the rule evaluates to a non-zero value (true without conditions).
-// Every condition is parsed and evaluated, also after one failed; each parse error prints the
-// expression library's message and a line feed, and such a condition has the value 0.
-bool conditionHolds(const Rule& rule, const std::vector<double>& values);
-
-// Builds the rule's successor with every argument expression evaluated and rounded to float,
-// keeps it as the rule's production and returns it. Parse errors print as for conditions; a
+// The rule's successor with every argument expression evaluated by the evaluator for the
+// gathered values and rounded to float. Parse errors print on the evaluator's console; a
 // faulty argument has the value 0.
-const ModuleString& produceSuccessor(Rule& rule, const std::vector<double>& values);
-
-// The same production, appended straight to the target string.
-void appendSuccessor(const Rule& rule, const std::vector<double>& values, ModuleString& target);
-
-// Appends the successor's modules with the evaluated argument values, in successor order.
-void AppendProduction(const Rule& rule, const std::vector<float>& arguments, ModuleString& target);
+ModuleString produceSuccessor(Evaluator& evaluator, const Rule& rule,
+                              std::span<const double> values);
 
 }  // namespace lsys

@@ -4,6 +4,7 @@
 
 #include "app/lsystem.h"
 #include "derivation/evaluator.h"
+#include "derivation/parametric_eval.h"
 #include "description/rule.h"
 
 namespace lsys {
@@ -70,14 +71,7 @@ bool ModuleRewriter::tryRule(const Rule& rule, std::size_t position, std::size_t
     return true;
   }
   evaluator_.evaluateArguments(rule, values_, arguments_);
-  const std::string_view symbols = successor.symbols();
-  const std::span<const float> arguments = arguments_;
-  std::size_t used = 0;
-  for (std::size_t k = 0; k < symbols.size(); ++k) {
-    const std::size_t count = std::min(successor.expressionCount(k), arguments.size() - used);
-    target.appendModule(symbols[k], arguments.subspan(used, count));
-    used += count;
-  }
+  AppendProduction(successor, arguments_, target);
   return true;
 }
 
@@ -138,18 +132,6 @@ ModuleRewriter::TargetBound ModuleRewriter::targetBound() const {
     bound.values += count * most;
   }
   return bound;
-}
-
-std::optional<std::size_t> findLeftContext(const LSystem& lsystem, std::size_t position,
-                                           char symbol) {
-  ContextSearch search(*lsystem.current, lsystem);
-  return search.left(position, symbol);
-}
-
-std::optional<std::size_t> findRightContext(const LSystem& lsystem, std::size_t position,
-                                            char symbol) {
-  ContextSearch search(*lsystem.current, lsystem);
-  return search.right(position, symbol);
 }
 
 }  // namespace lsys

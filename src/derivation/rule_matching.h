@@ -61,23 +61,10 @@ class ModuleRewriter {
   Evaluator& evaluator_;
   ContextSearch search_;
   std::array<Plan, 256> plans_{};
-  std::array<std::string_view, 256> fixedSuccessors_{};  // the successor of each kFixed symbol
+  std::array<std::string_view, 256> fixedSuccessors_{};       // the successor of each kFixed symbol
   std::array<const std::vector<const Rule*>*, 256> rules_{};  // each symbol's rules, file order
   std::vector<double> values_;    // the gathered values of one rule application
   std::vector<float> arguments_;  // the evaluated successor arguments of one application
 };
-
-// One search on the current generation, each with a search built afresh (linear in the word):
-// kept for single look-ups and tests; a pass uses one ContextSearch for all its modules.
-
-// Whether the symbol is the left context of the module at the position in the current
-// generation: the position of the matching module, or none.
-std::optional<std::size_t> findLeftContext(const LSystem& lsystem, std::size_t position,
-                                           char symbol);
-
-// Whether the symbol is the right context of the module at the position in the current
-// generation: the position of the matching module, or none.
-std::optional<std::size_t> findRightContext(const LSystem& lsystem, std::size_t position,
-                                            char symbol);
 
 }  // namespace lsys

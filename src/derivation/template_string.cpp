@@ -24,12 +24,9 @@ void TemplateString::clear() {
   modules_.clear();
   first_ = nullptr;
   last_ = nullptr;
-  cursor_ = nullptr;
   expressionCount_ = 0;
   symbols_.clear();
   expressionCounts_.clear();
-  modulesDone_ = false;
-  expressionsDone_ = false;
 }
 
 std::vector<std::string_view> TemplateString::expressionTexts() const {
@@ -60,36 +57,5 @@ std::string TemplateString::expressionForm() const {
 void TemplateString::print(Output& out) const { out.text(expressionForm()); }
 
 void TemplateString::print() const { print(StandardOutput()); }
-
-char TemplateString::firstModule() {
-  cursor_ = first_;
-  modulesDone_ = cursor_ == nullptr;
-  return modulesDone_ ? '\0' : cursor_->symbol;
-}
-
-char TemplateString::nextModule() {
-  if (cursor_ != nullptr) cursor_ = cursor_->next;
-  modulesDone_ = cursor_ == nullptr;
-  return modulesDone_ ? '\0' : cursor_->symbol;
-}
-
-const std::string* TemplateString::firstExpression() {
-  expressionCursor_ = 0;
-  return expressionAtCursor();
-}
-
-const std::string* TemplateString::nextExpression() {
-  ++expressionCursor_;
-  return expressionAtCursor();
-}
-
-const std::string* TemplateString::expressionAtCursor() {
-  if (cursor_ == nullptr || expressionCursor_ >= cursor_->expressions.size()) {
-    expressionsDone_ = true;
-    return nullptr;
-  }
-  expressionsDone_ = false;
-  return &cursor_->expressions[expressionCursor_];
-}
 
 }  // namespace lsys

@@ -55,31 +55,13 @@ class TemplateString {
   // Writes the expression form to standard output.
   void print() const;
 
-  // Kept for the specified cursor walk; the pipeline does not call it.
-  // The cursor walk: firstModule; while !modulesDone(): use the symbol, walk the expressions
-  // with firstExpression / nextExpression while !expressionsDone(); then nextModule.
-  char firstModule();
-  char nextModule();
-  bool modulesDone() const { return modulesDone_; }
-  // The current expression text, or none when the module has no (further) expression.
-  const std::string* firstExpression();
-  const std::string* nextExpression();
-  bool expressionsDone() const { return expressionsDone_; }
-
  private:
-  const std::string* expressionAtCursor();
-
   std::deque<TemplateModule> modules_;
   TemplateModule* first_ = nullptr;
   TemplateModule* last_ = nullptr;
   std::size_t expressionCount_ = 0;
   std::string symbols_;
   std::vector<std::size_t> expressionCounts_;
-
-  TemplateModule* cursor_ = nullptr;
-  std::size_t expressionCursor_ = 0;
-  bool expressionsDone_ = false;
-  bool modulesDone_ = false;
 };
 
 }  // namespace lsys

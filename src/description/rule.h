@@ -69,7 +69,6 @@ class Rule {
   // Prints "Parameterbedingungen: (c1)&&(c2)\n".
   void reportConditions(Output& out) const;
 
-  std::unique_ptr<ModuleString> produced;  // the latest production of the rule
   std::vector<std::string> conditions;
   TemplateString successor;
   std::string parameterNames;  // comma-separated: left context's, predecessor's, right context's

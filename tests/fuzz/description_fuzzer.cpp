@@ -56,7 +56,7 @@ void writeDescription(const std::uint8_t* data, std::size_t size) {
 // The most modules one module can be rewritten into.
 std::size_t longestSuccessor(const lsys::LSystem& lsystem) {
   std::size_t longest = 1;
-  for (const auto& rule : lsystem.rules) {
+  for (const auto& rule : lsystem.rules()) {
     longest = std::max(longest, rule->successor.symbols().size());
   }
   return longest;

@@ -49,10 +49,10 @@ TEST(RightContextStress, IntoOneHundredThousandNestedBranches) {
   const std::string axiom = "A" + std::string(kDepth, '[') + "B";
   for (const Mode& mode : kModes) {
     auto lsystem = MakeSystem(axiom, mode.listed, mode.consider);
-    EXPECT_EQ(findRightContext(*lsystem, 0, 'B'), kDepth + 1) << mode.listed;
-    EXPECT_FALSE(findRightContext(*lsystem, 0, 'Z')) << mode.listed;
+    EXPECT_EQ(testing_support::RightContextOf(*lsystem, 0, 'B'), kDepth + 1) << mode.listed;
+    EXPECT_FALSE(testing_support::RightContextOf(*lsystem, 0, 'Z')) << mode.listed;
     // The innermost '[' is the first one examined, after its branch failed.
-    EXPECT_EQ(findRightContext(*lsystem, 0, '['), kDepth) << mode.listed;
+    EXPECT_EQ(testing_support::RightContextOf(*lsystem, 0, '['), kDepth) << mode.listed;
   }
 }
 
@@ -61,8 +61,8 @@ TEST(RightContextStress, NestedBranchesClosedAgain) {
   const std::string axiom = "A" + std::string(kDepth, '[') + std::string(kDepth, ']') + "C";
   for (const Mode& mode : kModes) {
     auto lsystem = MakeSystem(axiom, mode.listed, mode.consider);
-    EXPECT_FALSE(findRightContext(*lsystem, 0, 'C')) << mode.listed;
-    EXPECT_EQ(findRightContext(*lsystem, 0, '['), kDepth) << mode.listed;
+    EXPECT_FALSE(testing_support::RightContextOf(*lsystem, 0, 'C')) << mode.listed;
+    EXPECT_EQ(testing_support::RightContextOf(*lsystem, 0, '['), kDepth) << mode.listed;
   }
 }
 
@@ -91,7 +91,7 @@ TEST(LeftContextStress, BracketRuns) {
     auto lsystem = MakeSystem(c.axiom, c.mode.listed, c.mode.consider);
     const std::string label = c.axiom.substr(0, 4) + "... list '" + c.mode.listed + "'";
     const std::optional<std::size_t> found =
-        findLeftContext(*lsystem, lsystem->current->size() - 1, 'A');
+        testing_support::LeftContextOf(*lsystem, lsystem->current->size() - 1, 'A');
     EXPECT_EQ(found.has_value(), c.found) << label;
     if (c.found && found) {
       EXPECT_EQ(*found, 0u) << label;
@@ -107,13 +107,13 @@ TEST(ContextSearchStress, ThirtyNestedBranchesInConsiderMode) {
     const std::size_t a = 0;
     const std::size_t b = 2;
     const std::size_t c = lsystem->current->size() - 1;
-    EXPECT_FALSE(findRightContext(*lsystem, a, 'C')) << depth;
-    EXPECT_FALSE(findRightContext(*lsystem, a, 'Z')) << depth;
-    EXPECT_FALSE(findRightContext(*lsystem, b, 'C')) << depth;
-    EXPECT_EQ(findRightContext(*lsystem, a, 'B'), 2u) << depth;
-    EXPECT_EQ(findRightContext(*lsystem, a, '['), 2 * depth - 1) << depth;
+    EXPECT_FALSE(testing_support::RightContextOf(*lsystem, a, 'C')) << depth;
+    EXPECT_FALSE(testing_support::RightContextOf(*lsystem, a, 'Z')) << depth;
+    EXPECT_FALSE(testing_support::RightContextOf(*lsystem, b, 'C')) << depth;
+    EXPECT_EQ(testing_support::RightContextOf(*lsystem, a, 'B'), 2u) << depth;
+    EXPECT_EQ(testing_support::RightContextOf(*lsystem, a, '['), 2 * depth - 1) << depth;
     // Leftwards the unlisted B and '[' are passed over all the way to A.
-    EXPECT_EQ(findLeftContext(*lsystem, c, 'A'), a) << depth;
+    EXPECT_EQ(testing_support::LeftContextOf(*lsystem, c, 'A'), a) << depth;
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "derivation/evaluator.h"
 #include "derivation/expression_stack.h"
 #include "derivation/parametric_eval.h"
 #include "description/rule.h"
@@ -26,15 +27,15 @@ constexpr const char* kNoStack = "Error: expression nested too deeply for this t
 TEST(DeepExpression, NestedParenthesesEvaluateOnTheSizedStack) {
   auto lsystem = MakeSystem(
       "A(2)", {"A(x):(" + nested(200000, "x>1") + ")->F(" + nested(200000, "x*3") + ")"});
-  const Rule& rule = *lsystem->rules[0];
+  const Rule& rule = *lsystem->rules()[0];
   std::string printed;
   bool ran = false;
   printed = CaptureOutput([&] {
     ran = RunWithExpressionStack(*lsystem, [&] {
-      EXPECT_TRUE(conditionHolds(rule, {2.0}));
-      EXPECT_FALSE(conditionHolds(rule, {1.0}));
-      ModuleString produced;
-      appendSuccessor(rule, {2.0}, produced);
+      Evaluator evaluator(StandardOutput());
+      EXPECT_TRUE(evaluator.conditionHolds(rule, std::vector<double>{2.0}));
+      EXPECT_FALSE(evaluator.conditionHolds(rule, std::vector<double>{1.0}));
+      const ModuleString produced = produceSuccessor(evaluator, rule, std::vector<double>{2.0});
       ASSERT_FALSE(produced.empty());
       EXPECT_EQ(testing_support::ParametersAt(produced, 0), std::vector<float>{6.0f});
     });
@@ -50,12 +51,12 @@ TEST(DeepExpression, LongOperatorChainsEvaluateOnTheSizedStack) {
   for (int i = 0; i < 100000; ++i) powers += "x^";
   const std::string nots(200000, '!');
   auto lsystem = MakeSystem("A(1)", {"A(x)->F(" + minuses + "x," + powers + "x," + nots + "x)"});
-  const Rule& rule = *lsystem->rules[0];
+  const Rule& rule = *lsystem->rules()[0];
   bool ran = false;
   const std::string printed = CaptureOutput([&] {
     ran = RunWithExpressionStack(*lsystem, [&] {
-      ModuleString produced;
-      appendSuccessor(rule, {1.0}, produced);
+      Evaluator evaluator(StandardOutput());
+      const ModuleString produced = produceSuccessor(evaluator, rule, std::vector<double>{1.0});
       ASSERT_FALSE(produced.empty());
       EXPECT_EQ(testing_support::ParametersAt(produced, 0), (std::vector<float>{1.0f, 1.0f, 1.0f}));
     });
@@ -68,11 +69,14 @@ TEST(DeepExpression, UnbalancedDeepConditionReportsTheParseErrorAndFails) {
   // The condition text is everything between "(" after ':' and the character before the
   // arrow: here 100,000 '(' and a 1, never closed.
   auto lsystem = MakeSystem("A", {"A:((" + std::string(100000, '(') + "1)->F"});
-  const Rule& rule = *lsystem->rules[0];
+  const Rule& rule = *lsystem->rules()[0];
   ASSERT_EQ(rule.conditions.size(), 1u);
   bool holds = true;
   const std::string printed = CaptureOutput([&] {
-    EXPECT_TRUE(RunWithExpressionStack(*lsystem, [&] { holds = conditionHolds(rule, {}); }));
+    EXPECT_TRUE(RunWithExpressionStack(*lsystem, [&] {
+      Evaluator evaluator(StandardOutput());
+      holds = evaluator.conditionHolds(rule, std::vector<double>{});
+    }));
   });
   EXPECT_FALSE(holds);
   ASSERT_FALSE(printed.empty());
@@ -85,9 +89,11 @@ TEST(DeepExpression, ATextTooDeepForTheCallersStackIsNotParsed) {
   // text is refused with a message and has the value 0, every time.
   Rule rule;
   CaptureOutput([&] { rule.read("A(x)->F(" + nested(100000, "x") + ",x)"); });
+  Evaluator evaluator(StandardOutput());
   for (int call = 0; call < 2; ++call) {
     ModuleString produced;
-    const std::string printed = CaptureOutput([&] { appendSuccessor(rule, {4.0}, produced); });
+    const std::string printed = CaptureOutput(
+        [&] { produced = produceSuccessor(evaluator, rule, std::vector<double>{4.0}); });
     EXPECT_EQ(printed, kNoStack) << call;
     ASSERT_FALSE(produced.empty());
     EXPECT_EQ(testing_support::ParametersAt(produced, 0), (std::vector<float>{0.0f, 4.0f})) << call;

@@ -5,12 +5,14 @@
 #include "description/parse_modules.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/lsystem.h"
 #include "common/output.h"
+#include "derivation/context_search.h"
 #include "derivation/module_string.h"
 #include "description/rule.h"
 
@@ -56,6 +58,19 @@ inline std::unique_ptr<LSystem> MakeSystem(const std::string& axiom,
   for (char symbol : symbols) lsystem->addContextSymbol(symbol);
   lsystem->setConsiderMode(consider);
   return lsystem;
+}
+
+// One context search on the current generation with a search built for it alone: the left or
+// right context `symbol` of the module at the position, or none.
+inline std::optional<std::size_t> LeftContextOf(const LSystem& lsystem, std::size_t position,
+                                                char symbol) {
+  ContextSearch search(*lsystem.current, lsystem);
+  return search.left(position, symbol);
+}
+inline std::optional<std::size_t> RightContextOf(const LSystem& lsystem, std::size_t position,
+                                                 char symbol) {
+  ContextSearch search(*lsystem.current, lsystem);
+  return search.right(position, symbol);
 }
 
 }  // namespace lsys::testing_support

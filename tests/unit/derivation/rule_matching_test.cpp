@@ -47,8 +47,9 @@ void ExpectSearches(const SearchCase* cases, std::size_t count, bool left,
     const SearchCase& c = cases[i];
     auto lsystem = MakeSystem(c.axiom, {}, symbols, consider);
     ASSERT_LT(c.module, lsystem->current->size()) << c.axiom;
-    const std::optional<std::size_t> found = left ? findLeftContext(*lsystem, c.module, c.symbol)
-                                                  : findRightContext(*lsystem, c.module, c.symbol);
+    const std::optional<std::size_t> found =
+        left ? testing_support::LeftContextOf(*lsystem, c.module, c.symbol)
+             : testing_support::RightContextOf(*lsystem, c.module, c.symbol);
     const std::string label = std::string(c.axiom) + " module " + std::to_string(c.module) +
                               " symbol " + c.symbol + " list '" + symbols + "'";
     EXPECT_EQ(found.has_value(), c.found) << label;

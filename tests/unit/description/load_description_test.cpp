@@ -74,11 +74,11 @@ TEST_F(LoadDescriptionTest, ReportsEveryKeyLineInFileOrder) {
   EXPECT_EQ(lsystem_.current, lsystem_.strings[0].get());
   EXPECT_EQ(lsystem_.gamma, 22.5f);
   EXPECT_EQ(lsystem_.steps, 3);
-  ASSERT_EQ(lsystem_.rules.size(), 2u);
-  EXPECT_EQ(lsystem_.rules[0]->predecessor, 'a');
-  EXPECT_EQ(lsystem_.rules[1]->predecessor, 'B');
+  ASSERT_EQ(lsystem_.rules().size(), 2u);
+  EXPECT_EQ(lsystem_.rules()[0]->predecessor, 'a');
+  EXPECT_EQ(lsystem_.rules()[1]->predecessor, 'B');
   EXPECT_FALSE(lsystem_.considerMode);
-  EXPECT_EQ(lsystem_.contextSymbols, (std::vector<char>{'+', '-', '\n'}));
+  EXPECT_EQ(lsystem_.contextSymbols(), (std::vector<char>{'+', '-', '\n'}));
 }
 
 TEST_F(LoadDescriptionTest, DefinitionsApplyToRuleLinesOnlyAlsoAboveThem) {
@@ -110,7 +110,7 @@ TEST_F(LoadDescriptionTest, OneLineIsHandledForEachKeyItHolds) {
   const std::string printed = Load("steps=2 ignore=x\n");
   EXPECT_EQ(printed, Head() + "steps: 2\n" + "ignore:   i g n o r e = x \n\n" + Tail());
   EXPECT_EQ(lsystem_.steps, 2);
-  EXPECT_EQ(lsystem_.contextSymbols.size(), 10u);
+  EXPECT_EQ(lsystem_.contextSymbols().size(), 10u);
 }
 
 TEST_F(LoadDescriptionTest, NumberValues) {
@@ -167,7 +167,7 @@ TEST_F(LoadDescriptionTest, IgnoreAndConsiderLines) {
     const std::string printed = CaptureOutput([&] { LoadDescription(fresh, path_); });
     EXPECT_EQ(printed, Head() + c.report + Tail()) << c.contents;
     EXPECT_EQ(fresh.considerMode, c.considerMode) << c.contents;
-    EXPECT_EQ(fresh.contextSymbols, c.symbols) << c.contents;
+    EXPECT_EQ(fresh.contextSymbols(), c.symbols) << c.contents;
   }
 }
 
@@ -182,8 +182,8 @@ TEST_F(LoadDescriptionTest, CarriageReturnsBeforeLineFeedsAreDropped) {
   const std::string printed = Load("axiom=F\r\ngamma=30\r\nF->FF\r\n");
   EXPECT_EQ(printed, Head() + "Axiom: F\ngamma: 30.000000\nF->FF\n Regel: F->FF\n" + Tail());
   EXPECT_EQ(lsystem_.current->size(), 1u);
-  ASSERT_EQ(lsystem_.rules.size(), 1u);
-  EXPECT_EQ(lsystem_.rules[0]->successor.expressionForm(), "FF");
+  ASSERT_EQ(lsystem_.rules().size(), 1u);
+  EXPECT_EQ(lsystem_.rules()[0]->successor.expressionForm(), "FF");
 }
 
 TEST_F(LoadDescriptionTest, LongLinesAreKeptWhole) {
@@ -194,8 +194,8 @@ TEST_F(LoadDescriptionTest, LongLinesAreKeptWhole) {
                                    "\n" + "F->" + std::string(550, '+') + name + "\n");
   EXPECT_EQ(lsystem_.current->size(), 601u);
   EXPECT_EQ(lsystem_.current->last().symbol, 'B');
-  ASSERT_EQ(lsystem_.rules.size(), 1u);
-  EXPECT_EQ(lsystem_.rules[0]->successor.expressionForm(), std::string(550, '+') + value);
+  ASSERT_EQ(lsystem_.rules().size(), 1u);
+  EXPECT_EQ(lsystem_.rules()[0]->successor.expressionForm(), std::string(550, '+') + value);
   const std::string ruleText = "F->" + std::string(550, '+') + value;
   EXPECT_EQ(printed, Head() + "Axiom: " + axiom + "B\n" + ruleText + "\n Regel: " + ruleText +
                          "\n" + Tail());
@@ -223,7 +223,7 @@ TEST_F(LoadDescriptionTest, AFileThatCannotBeReadLoadsNothing) {
     EXPECT_FALSE(loaded) << path;
     EXPECT_EQ(printed, "Can't open LSystemfile: " + path + "\n\n" + path + " loadet\n") << path;
     EXPECT_TRUE(fresh.current->empty()) << path;
-    EXPECT_TRUE(fresh.rules.empty()) << path;
+    EXPECT_TRUE(fresh.rules().empty()) << path;
     EXPECT_EQ(fresh.steps, 5) << path;
     EXPECT_EQ(fresh.gamma, 45.0f) << path;
   }
