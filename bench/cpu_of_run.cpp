@@ -26,8 +26,8 @@ int main(int argc, char* argv[]) {
   int status = 0;
   rusage usage{};
   if (wait4(child, &status, 0, &usage) != child) return 1;
-  std::printf("%.3f\n", static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) /
-                                1e6);
+  std::printf("%.3f\n",
+              static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                  static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6);
   return WIFEXITED(status) && WEXITSTATUS(status) == 127 ? 1 : 0;
 }

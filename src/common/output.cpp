@@ -108,7 +108,8 @@ char* Output::room(std::size_t size) {
 
 void Output::fixedSlow(float value) {
   if (kind_ == Kind::kDiscard) return;
-  if (char* at = room(kFixedFloatBufferSize)) used_ += static_cast<std::size_t>(fixedAt(value, at) - at);
+  if (char* at = room(kFixedFloatBufferSize))
+    used_ += static_cast<std::size_t>(fixedAt(value, at) - at);
 }
 
 char* Output::nonFiniteAt(float value, char* at) {

@@ -28,8 +28,7 @@ Evaluator::Evaluator(Output& console, std::size_t budgetBytes)
 Evaluator::~Evaluator() = default;
 
 Evaluator::RuleParses& Evaluator::parsesOf(const Rule& rule) {
-  RecentRule& recent =
-      recent_[(reinterpret_cast<std::uintptr_t>(&rule) >> 4) % recent_.size()];
+  RecentRule& recent = recent_[(reinterpret_cast<std::uintptr_t>(&rule) >> 4) % recent_.size()];
   if (recent.rule == &rule) return *recent.parses;
   auto found = rules_.find(&rule);
   if (found != rules_.end()) {

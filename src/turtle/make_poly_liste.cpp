@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <string_view>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 #include "app/lsystem.h"
 #include "common/narrowing.h"

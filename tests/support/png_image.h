@@ -16,7 +16,8 @@ struct RgbImage {
   std::vector<unsigned char> pixels;  // row by row, 3 bytes a pixel
   const unsigned char* at(int x, int y) const {
     return &pixels[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                    static_cast<std::size_t>(x)) * 3];
+                    static_cast<std::size_t>(x)) *
+                   3];
   }
 };
 
