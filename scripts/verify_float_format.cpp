@@ -1,7 +1,7 @@
 // Checks FormatFixedFloat against the C library's printf("%f") on a range of float bit
-// patterns, skipping infinities and NaNs, and FixedFloatReadsNegativeZero against the text. Usage: verify_float_format FIRST LAST (inclusive,
-// decimal or 0x-hex). Prints the number of floats checked and every mismatch (the first 20);
-// exits 1 on any mismatch.
+// patterns, skipping infinities and NaNs, and FixedFloatReadsNegativeZero against the text. Usage:
+// verify_float_format FIRST LAST (inclusive, decimal or 0x-hex). Prints the number of floats
+// checked and every mismatch (the first 20); exits 1 on any mismatch.
 #include <cinttypes>
 #include <cmath>
 #include <cstdio>
