@@ -97,6 +97,12 @@ static_assert(3 * kFixedFloatBufferSize + 4 >= kCopyWidth, "a point text is copi
 
 constexpr char kWhite[] = "\npigment {color red 1 green 1 blue 1}\n}\n";
 
+// The same bits print the same text; equal values need not (0 and -0 print differently), so
+// points are compared bit for bit.
+bool sameBits(const Vector3f& a, const Vector3f& b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;  // NOLINT(bugprone-suspicious-memory-comparison)
+}
+
 bool isFinite(const Vector3f& p) {
   return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
 }
@@ -126,8 +132,7 @@ class SegmentWriter {
     }
     char* at = out_.reserve(kLongestSegmentText + kCopyWidth);
     if (at == nullptr) return;  // the text is dropped anyway
-    const bool startIsLastEnd =
-        hasLastEnd_ && std::memcmp(&segment.start, &lastEnd_, sizeof lastEnd_) == 0;
+    const bool startIsLastEnd = hasLastEnd_ && sameBits(segment.start, lastEnd_);
     // The last end's text becomes this start's; the other text is formatted anew.
     if (startIsLastEnd) {
       endSlot_ ^= 1u;

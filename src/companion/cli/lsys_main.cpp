@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <exception>
 #include <new>
 
 #include "companion/commands/check_command.h"
@@ -14,7 +15,10 @@
 #define LSYS_VERSION "0.1"
 #endif
 
-int main(int argc, char** argv) {
+namespace {
+
+// Reads the command line and runs the chosen subcommand; returns the exit code.
+int runCommandLine(int argc, char** argv) {
   CLI::App app("lsys: tools for L-system description files", "lsys");
   app.set_version_flag("--version", "lsys " LSYS_VERSION);
   app.require_subcommand(1);
@@ -34,10 +38,22 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     app.exit(e);
     return 2;  // a usage error
+  }
+  return exitCode;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return runCommandLine(argc, argv);
   } catch (const std::bad_alloc&) {
     // A growth beyond memory: say so instead of aborting.
     std::fputs("lsys: out of memory\n", stderr);
-    return 1;
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "lsys: %s\n", error.what());
+  } catch (...) {
+    std::fputs("lsys: an unexpected failure\n", stderr);
   }
-  return exitCode;
+  return 1;
 }
