@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "common/fixed_format.h"
+#include "common/write_all.h"
 
 namespace lsys {
 namespace {
@@ -16,20 +17,6 @@ namespace {
 // write falls by a third from pieces of 64 KiB. A string needs no large pieces.
 constexpr std::size_t kDescriptorBufferSize = std::size_t{1} << 20;
 static_assert(Output::kReservable <= kDescriptorBufferSize, "room for any reserved piece");
-
-// Writes all bytes, retrying after interruptions and partial writes.
-bool writeAll(int descriptor, const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t written = ::write(descriptor, data, size);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += written;
-    size -= static_cast<std::size_t>(written);
-  }
-  return true;
-}
 
 // Whether the double holds exactly a float value, so the integer "%f" of floats applies.
 bool isFloatValue(double value) {
@@ -91,7 +78,7 @@ void Output::appendSlow(const char* data, std::size_t size) {
         if (flushLines_) flushAtLineEnd(data, size);
       } else if (kind_ == Kind::kString) {
         target_->append(data, size);
-      } else if (!failed_ && !writeAll(descriptor_, data, size)) {
+      } else if (!failed_ && !WriteAll(descriptor_, data, size)) {
         failed_ = true;
       }
       return;
@@ -148,7 +135,7 @@ bool Output::flush() {
     if (kind_ == Kind::kString) {
       target_->append(buffer_.get(), used_);
     } else if (kind_ == Kind::kDescriptor && !failed_) {
-      if (!writeAll(descriptor_, buffer_.get(), used_)) failed_ = true;
+      if (!WriteAll(descriptor_, buffer_.get(), used_)) failed_ = true;
     }
     used_ = 0;
   }

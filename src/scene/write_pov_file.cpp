@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/lsystem.h"
+#include "common/finite.h"
 #include "common/fixed_format.h"
 #include "common/output.h"
 #include "scene/scene_file.h"
@@ -103,10 +104,6 @@ bool sameBits(const Vector3f& a, const Vector3f& b) {
   return std::memcmp(&a, &b, sizeof a) == 0;  // NOLINT(bugprone-suspicious-memory-comparison)
 }
 
-bool isFinite(const Vector3f& p) {
-  return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
-}
-
 // Whether the points certainly print differently. Two values with the same "%f" text are both
 // within half a millionth of it, so a component more than two millionths apart (with room for
 // the rounding of the difference) prints differently, and the texts need no comparison.
@@ -126,10 +123,7 @@ class SegmentWriter {
 
   void write(const Segment& segment) {
     // The renderer cannot read inf or nan: such a segment is left out whole.
-    if (!isFinite(segment.start) || !isFinite(segment.end) || !std::isfinite(segment.startRadius) ||
-        !std::isfinite(segment.endRadius)) {
-      return;
-    }
+    if (!IsFiniteSegment(segment)) return;
     char* at = out_.reserve(kLongestSegmentText + kCopyWidth);
     if (at == nullptr) return;  // the text is dropped anyway
     const bool startIsLastEnd = hasLastEnd_ && sameBits(segment.start, lastEnd_);
@@ -188,14 +182,14 @@ void writePolygon(Output& out, const Polygon& polygon) {
   float sumY = 0.0f;
   float sumZ = 0.0f;
   for (const Vector3f& v : polygon.vertices) {
-    if (!isFinite(v)) return;  // the renderer cannot read it: left out whole
+    if (!IsFinitePoint(v)) return;  // the renderer cannot read it: left out whole
     sumX += v.x;
     sumY += v.y;
     sumZ += v.z;
   }
   const float n = static_cast<float>(polygon.vertices.size());
   const Vector3f centre{sumX / n, sumY / n, sumZ / n};
-  if (!isFinite(centre)) return;  // the sums overflowed
+  if (!IsFinitePoint(centre)) return;  // the sums overflowed
 
   const PointText centreText(centre);
   const PointText lastText(polygon.vertices.back());

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "app/lsystem.h"
-#include "derivation/derive.h"
-#include "derivation/evaluator.h"
+#include "common/finite.h"
+#include "companion/growth/grow.h"
 #include "description/rule.h"
 #include "turtle/make_poly_liste.h"
 
@@ -50,7 +50,7 @@ std::size_t physicalMemory() {
   return static_cast<std::size_t>(pages) * static_cast<std::size_t>(size);
 }
 
-class Dry {
+class Dry final : public GrowthObserver {
  public:
   Dry(LSystem& lsystem, const DescriptionFacts& facts, const CheckLimits& limits,
       std::vector<Diagnostic>& out)
@@ -59,18 +59,15 @@ class Dry {
   }
 
   void run() {
-    if (!derive()) return;
+    growth_ = static_cast<double>(longestSuccessor());
+    size_ = lsystem_.current->size();
+    start_ = std::chrono::steady_clock::now();
+    if (!DeriveObserved(lsystem_, *this)) return;
     MakePolyListe(lsystem_);
     checkSegments();
   }
 
  private:
-  const DescriptionFacts::RuleLine* lineOf(const Rule* rule) const {
-    for (const DescriptionFacts::RuleLine& line : facts_.rules) {
-      if (line.rule == rule) return &line;
-    }
-    return nullptr;
-  }
   std::size_t indexOf(const Rule* rule) const {
     for (std::size_t k = 0; k < facts_.rules.size(); ++k) {
       if (facts_.rules[k].rule == rule) return k;
@@ -113,30 +110,25 @@ class Dry {
     return longest;
   }
 
-  // Derives step by step while the next word stays within the limits; false when it stopped
-  // early, after predicting the final size.
-  bool derive() {
-    const auto start = std::chrono::steady_clock::now();
-    Evaluator evaluator(lsystem_.console());
-    double growth = static_cast<double>(longestSuccessor());
-    std::size_t size = lsystem_.current->size();
-    for (std::int32_t step = 1; step <= lsystem_.steps; ++step) {
-      checkValues(*lsystem_.current);
-      const bool tooLong =
-          static_cast<double>(size) * growth > static_cast<double>(limits_.maxModules);
-      const bool tooSlow = std::chrono::steady_clock::now() - start > limits_.maxTime;
-      if (tooLong || tooSlow) {
-        predict(step - 1, size, growth);
-        return false;
-      }
-      rewritePass(lsystem_, evaluator);
-      const std::size_t next = lsystem_.current->size();
-      growth =
-          size > 0 ? std::max(1.0, static_cast<double>(next) / static_cast<double>(size)) : 1.0;
-      size = next;
-      if (step == lsystem_.steps) break;
+  // Before each step: the values the step's rules will read, then whether the next word stays
+  // within the limits; when it would not, the final size is predicted and the growth stops.
+  bool beforeStep(int step, const LSystem&) override {
+    checkValues(*lsystem_.current);
+    const bool tooLong =
+        static_cast<double>(size_) * growth_ > static_cast<double>(limits_.maxModules);
+    const bool tooSlow = std::chrono::steady_clock::now() - start_ > limits_.maxTime;
+    if (tooLong || tooSlow) {
+      predict(step - 1, size_, growth_);
+      return false;
     }
     return true;
+  }
+
+  void afterStep(const StepReport& report) override {
+    growth_ = size_ > 0
+                  ? std::max(1.0, static_cast<double>(report.modules) / static_cast<double>(size_))
+                  : 1.0;
+    size_ = report.modules;
   }
 
   // The word grows by about the same factor each step: from the last measured step on, the
@@ -173,10 +165,7 @@ class Dry {
     std::size_t nonFinite = 0;
     float minY = 0, maxY = 0, minZ = 0, maxZ = 0;
     for (const Segment& s : lsystem_.segments) {
-      const float values[] = {s.start.x, s.start.y, s.start.z,     s.end.x,
-                              s.end.y,   s.end.z,   s.startRadius, s.endRadius};
-      if (!std::all_of(std::begin(values), std::end(values),
-                       [](float v) { return std::isfinite(v); })) {
+      if (!IsFiniteSegment(s)) {
         ++nonFinite;
         continue;
       }
@@ -233,6 +222,10 @@ class Dry {
   const CheckLimits& limits_;
   std::vector<Diagnostic>& out_;
   std::vector<bool> short_;  // per rule: reported already
+  // The growth so far: the last generation's length and the factor of the last step.
+  std::size_t size_ = 0;
+  double growth_ = 1.0;
+  std::chrono::steady_clock::time_point start_;
 };
 
 }  // namespace

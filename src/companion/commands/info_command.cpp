@@ -1,8 +1,6 @@
 #include "companion/commands/info_command.h"
 
-#include <stdlib.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
@@ -12,6 +10,7 @@
 #include "app/lsystem.h"
 #include "companion/commands/command_support.h"
 #include "companion/commands/progress.h"
+#include "companion/files/temporary_file.h"
 #include "companion/growth/grow.h"
 #include "companion/picture/drawing.h"
 #include "scene/write_pov_file.h"
@@ -27,17 +26,11 @@ void range(Output& out, const char* axis, double low, double high) {
 
 // The size of the scene lsys2pov writes: it is written to a temporary file and measured.
 std::optional<long long> lsys2povSceneSize(const LSystem& lsystem) {
-  const char* folder = std::getenv("TMPDIR");
-  std::string path =
-      std::string(folder != nullptr && *folder ? folder : "/tmp") + "/lsys-info-XXXXXX.pov";
-  const int descriptor = ::mkstemps(path.data(), 4);
-  if (descriptor < 0) return {};
-  ::close(descriptor);
-  std::optional<long long> size;
+  const auto file = TemporaryFile::InTemporaryFolder("lsys-info-", ".pov");
+  if (!file) return {};
   struct stat status {};
-  if (WritePovFile(lsystem, path) && ::stat(path.c_str(), &status) == 0) size = status.st_size;
-  ::unlink(path.c_str());
-  return size;
+  if (!WritePovFile(lsystem, file->path()) || ::stat(file->path().c_str(), &status) != 0) return {};
+  return status.st_size;
 }
 
 }  // namespace
@@ -47,11 +40,11 @@ int PrintInfo(const InfoRequest& request, Output& out) {
   Output quiet = Output::Discarding();
   out.text(request.description);
   out.text("\n");
-  if (!GrowQuietly(lsystem, request.description, request.steps, quiet,
-                   [&](const StepReport& report) {
-                     out.text(StepLine(report));
-                     out.text("\n");
-                   })) {
+  OnEachStep observer([&](const StepReport& report) {
+    out.text(StepLine(report));
+    out.text("\n");
+  });
+  if (GrowQuietly(lsystem, request.description, request.steps, quiet, observer) != Growth::kGrown) {
     ReportError("cannot read " + request.description);
     return 1;
   }

@@ -29,11 +29,16 @@ void Progress::line(std::string_view text) const {
 
 bool GrowWithProgress(LSystem& lsystem, const std::string& description, std::optional<int> steps,
                       Output& quiet, const Progress& progress) {
-  if (GrowQuietly(lsystem, description, steps, quiet,
-                  [&](const StepReport& report) { progress.step(report); })) {
-    return true;
+  OnEachStep observer([&](const StepReport& report) { progress.step(report); });
+  switch (GrowQuietly(lsystem, description, steps, quiet, observer)) {
+    case Growth::kGrown:
+      return true;
+    case Growth::kUnreadable:
+      ReportError("cannot read " + description);
+      return false;
+    case Growth::kStopped:
+      break;
   }
-  ReportError("cannot read " + description);
   return false;
 }
 

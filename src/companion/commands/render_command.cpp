@@ -1,8 +1,5 @@
 #include "companion/commands/render_command.h"
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <string>
@@ -10,40 +7,13 @@
 #include "app/lsystem.h"
 #include "companion/commands/picture_options.h"
 #include "companion/commands/progress.h"
+#include "companion/files/temporary_file.h"
 #include "companion/growth/grow.h"
 #include "companion/picture/drawing.h"
 #include "companion/picture/povray_runner.h"
 #include "companion/picture/render_scene.h"
 
 namespace lsys {
-namespace {
-
-// A scene file of its own in the temporary folder, removed when the render is over.
-class TemporaryScene {
- public:
-  TemporaryScene() {
-    const char* folder = std::getenv("TMPDIR");
-    std::string pattern =
-        std::string(folder != nullptr && *folder ? folder : "/tmp") + "/lsys-render-XXXXXX.pov";
-    const int descriptor = ::mkstemps(pattern.data(), 4);
-    if (descriptor >= 0) {
-      ::close(descriptor);
-      path_ = pattern;
-    }
-  }
-  TemporaryScene(const TemporaryScene&) = delete;
-  TemporaryScene& operator=(const TemporaryScene&) = delete;
-  ~TemporaryScene() {
-    if (!path_.empty()) ::unlink(path_.c_str());
-  }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
-}  // namespace
-
 int RenderDescription(const RenderRequest& request) {
   const Progress progress(request.quiet);
   LSystem lsystem;
@@ -58,15 +28,17 @@ int RenderDescription(const RenderRequest& request) {
   const std::string image =
       request.image.empty() ? DescriptionStem(request.description) + ".png" : request.image;
 
-  std::optional<TemporaryScene> temporary;
+  // Without --scene the scene lives in a temporary file of its own.
+  const std::optional<TemporaryFile> temporary =
+      request.scene.empty() ? TemporaryFile::InTemporaryFolder("lsys-render-", ".pov")
+                            : std::nullopt;
   std::string scene = request.scene;
   if (scene.empty()) {
-    temporary.emplace();
-    scene = temporary->path();
-    if (scene.empty()) {
+    if (!temporary) {
       ReportError("cannot create a temporary scene file");
       return 1;
     }
+    scene = temporary->path();
   }
   const double aspect = static_cast<double>(request.size.width) / request.size.height;
   if (!WriteFileWith(scene, [&](Output& out) {

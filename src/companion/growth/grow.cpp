@@ -10,32 +10,43 @@
 
 namespace lsys {
 
-bool GrowQuietly(LSystem& lsystem, const std::string& path, std::optional<int> steps, Output& quiet,
-                 const std::function<void(const StepReport&)>& onStep) {
+bool GrowthObserver::beforeStep(int, const LSystem&) { return true; }
+
+void GrowthObserver::afterStep(const StepReport&) {}
+
+bool DeriveObserved(LSystem& lsystem, GrowthObserver& observer) {
+  Evaluator evaluator(lsystem.console());
+  for (int step = 1; step <= lsystem.steps; ++step) {
+    if (!observer.beforeStep(step, lsystem)) return false;
+    const auto started = std::chrono::steady_clock::now();
+    rewritePass(lsystem, evaluator);
+    observer.afterStep({step, lsystem.current->size(), std::chrono::steady_clock::now() - started});
+    if (step == lsystem.steps) break;  // a step count of INT32_MAX must not overflow
+  }
+  return true;
+}
+
+Growth GrowQuietly(LSystem& lsystem, const std::string& path, std::optional<int> steps,
+                   Output& quiet, GrowthObserver& observer) {
   lsystem.setConsole(quiet);
   lsystem.setConsiderMode(false);
-  if (!LoadDescription(lsystem, path)) return false;
+  if (!LoadDescription(lsystem, path)) return Growth::kUnreadable;
   if (steps) lsystem.steps = *steps;
-  // The passes run on a thread whose stack holds the deepest expression, with one evaluator
-  // for all of them; running out of memory there is handed back to this thread.
+  // An exception must not leave the expression thread: running out of memory there is handed
+  // back to this thread.
   bool outOfMemory = false;
-  const bool derived = RunWithExpressionStack(lsystem, [&] {
+  bool complete = false;
+  const bool ran = RunWithExpressionStack(lsystem, [&] {
     try {
-      Evaluator evaluator(lsystem.console());
-      for (int step = 1; step <= lsystem.steps; ++step) {
-        const auto started = std::chrono::steady_clock::now();
-        rewritePass(lsystem, evaluator);
-        onStep({step, lsystem.current->size(), std::chrono::steady_clock::now() - started});
-        if (step == lsystem.steps) break;  // a step count of INT32_MAX must not overflow
-      }
+      complete = DeriveObserved(lsystem, observer);
     } catch (const std::bad_alloc&) {
       outOfMemory = true;
     }
   });
-  if (outOfMemory) throw std::bad_alloc();
-  if (!derived) throw std::bad_alloc();  // not even the stack for the expressions
+  if (outOfMemory || !ran) throw std::bad_alloc();  // !ran: not even the stack for expressions
+  if (!complete) return Growth::kStopped;
   MakePolyListe(lsystem);
-  return true;
+  return Growth::kGrown;
 }
 
 }  // namespace lsys

@@ -3,15 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/finite.h"
+
 namespace lsys {
-namespace {
-
-bool isFinite(const Vector3f& p) {
-  return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
-}
-
-}  // namespace
-
 Point3 Cross(Point3 a, Point3 b) {
   return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
@@ -22,8 +16,7 @@ Point3 Normalized(Point3 a) {
 }
 
 bool IsDrawnSegment(const Segment& segment) {
-  if (!isFinite(segment.start) || !isFinite(segment.end)) return false;
-  if (!std::isfinite(segment.startRadius) || !std::isfinite(segment.endRadius)) return false;
+  if (!IsFiniteSegment(segment)) return false;
   const Point3 axis = ToScene(segment.end) - ToScene(segment.start);
   return Dot(axis, axis) > 1e-18 && std::max(segment.startRadius, segment.endRadius) > 1e-9f;
 }
@@ -31,7 +24,7 @@ bool IsDrawnSegment(const Segment& segment) {
 bool IsDrawnLeaf(const Leaf& leaf) {
   if (leaf.outline.size() < 3) return false;
   for (const Vector3f& vertex : leaf.outline) {
-    if (!isFinite(vertex)) return false;
+    if (!IsFinitePoint(vertex)) return false;
   }
   return !FanTriangles(leaf, Centroid(leaf)).empty();
 }

@@ -8,23 +8,11 @@
 #include <cerrno>
 #include <string_view>
 
+#include "common/write_all.h"
+
 extern char** environ;
 
 namespace lsys {
-namespace {
-
-void writeAll(int descriptor, const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t written = ::write(descriptor, data, size);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return;  // progress is best effort
-    data += written;
-    size -= static_cast<std::size_t>(written);
-  }
-}
-
-}  // namespace
-
 PovRayRun RunPovRay(const std::string& scene, const std::string& image, int width, int height,
                     bool echo) {
   PovRayRun run;
@@ -64,7 +52,7 @@ PovRayRun RunPovRay(const std::string& scene, const std::string& image, int widt
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) break;
     run.log.append(buffer, static_cast<std::size_t>(got));
-    if (echo) writeAll(STDERR_FILENO, buffer, static_cast<std::size_t>(got));
+    if (echo) WriteAll(STDERR_FILENO, buffer, static_cast<std::size_t>(got));  // best effort
   }
   ::close(pipeEnds[0]);
   int status = 0;
