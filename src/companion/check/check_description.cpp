@@ -7,6 +7,7 @@
 #include "common/output.h"
 #include "companion/check/description_facts.h"
 #include "companion/check/dry_run.h"
+#include "companion/check/expression_checks.h"
 #include "companion/check/static_checks.h"
 #include "derivation/expression_stack.h"
 #include "description/load_description.h"

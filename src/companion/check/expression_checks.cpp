@@ -1,5 +1,7 @@
-// The expression half of the static checks: every condition and argument is parsed by the
-// same library call the derivation makes, with the rule's parameter names as its variables.
+// Every condition and argument is parsed by the same library call the derivation makes, with
+// the rule's parameter names as its variables.
+#include "companion/check/expression_checks.h"
+
 #include <fparser.hh>
 
 #include <algorithm>
@@ -7,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "companion/check/quoting.h"
 #include "companion/check/static_checks.h"
 #include "derivation/expression_parse.h"
 #include "description/rule.h"
@@ -16,16 +19,6 @@ namespace {
 
 bool isNameStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
 bool isNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
-
-// Built by appending: GCC's -Wrestrict misreads "'" + std::string(text) at -O2.
-std::string quoted(std::string_view text) {
-  std::string result;
-  result.reserve(text.size() + 2);
-  result += '\'';
-  result += text;
-  result += '\'';
-  return result;
-}
 
 // Why the library rejects the names, as far as their text tells.
 std::string whyNamesRejected(const std::string& names) {
@@ -37,9 +30,9 @@ std::string whyNamesRejected(const std::string& names) {
         names.substr(start, comma == std::string::npos ? comma : comma - start);
     if (name.empty()) return "a name is empty";
     if (!isNameStart(name[0]) || !std::all_of(name.begin(), name.end(), isNameChar)) {
-      return quoted(name) + " is not a name (letters, digits and '_', not first a digit)";
+      return Quoted(name) + " is not a name (letters, digits and '_', not first a digit)";
     }
-    if (!seen.insert(name).second) return quoted(name) + " is repeated";
+    if (!seen.insert(name).second) return Quoted(name) + " is repeated";
     if (comma == std::string::npos) break;
     start = comma + 1;
   }
@@ -57,7 +50,7 @@ std::string spellingHint(const std::string& text, std::size_t& at) {
     for (std::size_t start = at > 0 ? at - 1 : 0; start <= at; ++start) {
       if (text.compare(start, spelling.written.size(), spelling.written) == 0) {
         at = start;
-        return ": " + quoted(spelling.written) + " is written " + quoted(spelling.meant) +
+        return ": " + Quoted(spelling.written) + " is written " + Quoted(spelling.meant) +
                " in expressions";
       }
     }
@@ -100,7 +93,7 @@ class ExpressionChecks {
     const auto named = std::find_if(groups.begin(), groups.end(),
                                     [](const TextSpan& g) { return g.begin < g.end; });
     error(named != groups.end() ? named->begin : rule_.layout.predecessorColumn,
-          "the expression library rejects the parameter names " + quoted(rule_.parameterNames) +
+          "the expression library rejects the parameter names " + Quoted(rule_.parameterNames) +
               " (" + whyNamesRejected(rule_.parameterNames) +
               "): every condition and argument of this rule fails and reads 0");
     return false;
@@ -136,19 +129,19 @@ class ExpressionChecks {
     if (position == kParseNoStack) {
       std::string message = what;
       message += " ";
-      message += quoted(expression);
+      message += Quoted(expression);
       message += ": nested too deeply to be parsed on this stack";
       error(span.begin, message);
       return;
     }
     if (position < 0) return;
     std::size_t at = std::min(static_cast<std::size_t>(position), expression.size());
-    std::string message = std::string(what) + " " + quoted(expression) + ": " + parser.ErrorMsg();
+    std::string message = std::string(what) + " " + Quoted(expression) + ": " + parser.ErrorMsg();
     if (std::string_view(parser.ErrorMsg()).find("Unknown identifier") != std::string_view::npos) {
       std::size_t end = at;
       while (end < expression.size() && isNameChar(expression[end])) ++end;
       message += " ";
-      message += quoted(expression.substr(at, end - at));
+      message += Quoted(expression.substr(at, end - at));
       if (rule_.parameterNames.empty()) {
         message += " (the rule has no parameter names)";
       } else {

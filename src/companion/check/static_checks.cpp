@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "companion/check/quoting.h"
 #include "description/rule.h"
 
 namespace lsys {
@@ -13,8 +14,6 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 // The line without its line feed.
 std::string_view textOf(const std::string& line) {
@@ -85,8 +84,8 @@ class LineChecks {
           while (equals < line.size() && isBlank(line[equals])) ++equals;
           if (equals == after || equals >= line.size() || line[equals] != '=') continue;
           error(index, after,
-                quoted(std::string(line.substr(at, equals + 1 - at))) + " is not the key " +
-                    quoted(std::string(word) + "=") +
+                Quoted(std::string(line.substr(at, equals + 1 - at))) + " is not the key " +
+                    Quoted(std::string(word) + "=") +
                     ": blanks before '=' are not allowed, and this line is not read");
         }
         const std::string key = std::string(word) + "=";
@@ -94,7 +93,7 @@ class LineChecks {
         if (at != 0 || word == "gamma" || word == "steps") continue;
         if (key.size() < line.size() && isBlank(line[key.size()])) {
           warning(index, key.size(),
-                  "the blank after " + quoted(key) + " is read as a " +
+                  "the blank after " + Quoted(key) + " is read as a " +
                       (word == "axiom" ? "module of the axiom" : "context symbol") +
                       ": write the value right after '='");
         }
@@ -109,7 +108,7 @@ class LineChecks {
       if (key.line == 0 && startsWithMark() && key.column == kByteOrderMark.size()) continue;
       const std::size_t valueColumn = ValueColumn(key.key);
       error(key.line, key.column,
-            quoted(KeyText(key.key)) + " is not at the start of its line, yet the line is read " +
+            Quoted(KeyText(key.key)) + " is not at the start of its line, yet the line is read " +
                 "as that key with its value taken from the fixed column " +
                 std::to_string(valueColumn + 1) +
                 ": write keys at the start of the line, and keep them out of comment lines");
@@ -125,7 +124,7 @@ class LineChecks {
       const std::string& line = facts_.lines[number.line];
       const std::string name = number.key == LineKey::kGamma ? "gamma" : "steps";
       std::string message =
-          "no number at the value column after " + quoted(name + "=") + ": " + name + " becomes 0";
+          "no number at the value column after " + Quoted(name + "=") + ": " + name + " becomes 0";
       if (column < line.size() && isBlank(line[column])) {
         message += " (no blank may follow '=')";
       } else if (column < line.size() && (line[column] == '-' || line[column] == '+')) {
@@ -146,7 +145,7 @@ class LineChecks {
       }
       if (at > 0) {
         error(index, 0,
-              quoted(std::string(line.substr(0, at + 6))) +
+              Quoted(std::string(line.substr(0, at + 6))) +
                   " is not read as a definition: write 'define NAME=VALUE' at the start of the "
                   "line");
         continue;
@@ -165,7 +164,7 @@ class LineChecks {
           (!value.empty() && isBlank(value.front()))) {
         error(index, isBlank(name.front()) ? 7 : equals,
               "blanks around '=' belong to the definition: its name is " +
-                  quoted(std::string(name)) + " and its value " + quoted(std::string(value)) +
+                  Quoted(std::string(name)) + " and its value " + Quoted(std::string(value)) +
                   "; write 'define NAME=VALUE'");
       }
     }
@@ -226,7 +225,7 @@ class LineChecks {
       }
       if (rule.predecessor != '\0' && reachable.find(rule.predecessor) == std::string::npos) {
         warning(line.line, toLine(rule.layout.predecessorColumn),
-                "this rule never applies: " + quoted(std::string(1, rule.predecessor)) +
+                "this rule never applies: " + Quoted(std::string(1, rule.predecessor)) +
                     " occurs neither in the axiom nor in any successor");
       }
     }

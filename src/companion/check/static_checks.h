@@ -1,5 +1,5 @@
-// The checks of a description that need no derivation: how each line was read, and whether
-// every expression parses.
+// The checks of a description that need no derivation: how each line was read. The
+// expressions are checked in expression_checks.h.
 #pragma once
 
 #include <vector>
@@ -21,9 +21,5 @@ bool HasRuleShape(const Rule& rule);
 // read as keys or rules, definitions that define something else, a missing axiom, rule left
 // parts with surplus symbols, unbalanced brackets, rules that can never apply.
 void CheckLines(const DescriptionFacts& facts, std::vector<Diagnostic>& out);
-
-// Appends a diagnostic for every rule whose parameter names the expression library rejects, and
-// for every condition and argument that fails to parse, at the column of the error.
-void CheckExpressions(const DescriptionFacts& facts, std::vector<Diagnostic>& out);
 
 }  // namespace lsys
