@@ -28,11 +28,14 @@ struct RuleText {
   std::vector<Substitution> substitutions;
 };
 
-// One parameter value of the axiom line: the column it was read at and whether a number
-// stood there.
+// One parameter value of the axiom line: the column it was read at, whether a number stood
+// there, the value read (0 without a number) and the column where reading went on (the
+// column itself when no number begins there, as before a sign or a leading point).
 struct AxiomValue {
   std::size_t column;
   bool found;
+  float value = 0.0f;
+  std::size_t end = 0;
 };
 
 // Where the axiom line's parts stand: each parameter value read, in order, and the column of

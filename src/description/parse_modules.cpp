@@ -16,9 +16,11 @@ void ParseModules(const std::string& line, std::size_t column, ModuleString& tar
     while (text[i] == ',' || text[i] == '(') {
       ++i;
       const ScannedNumber number = ReadNumber(text, i);
-      if (layout != nullptr) layout->values.push_back({i, number.found});
       if (!target.empty()) target.appendParameter(number.value);
       const std::size_t end = SkipNumber(text, i);
+      if (layout != nullptr) {
+        layout->values.push_back({i, number.found, number.value, end != 0 ? end : i});
+      }
       if (end != 0) i = end;
     }
     if (text[i] == '\n' || text[i] == '\0') return;

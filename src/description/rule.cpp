@@ -121,7 +121,9 @@ void Rule::splitConditions(const std::string& text) {
 }
 
 // The successor: symbols outside parentheses, argument texts split at commas of depth 1. A ')'
-// that makes the depth negative ends the successor: nothing after it is added.
+// that makes the depth negative adds nothing, and neither does anything after it while the
+// depth stays negative; a '(' that brings it back to 0 is a module (A->B)(C gives B(C). An
+// argument list still open at the end adds no argument.
 void Rule::readSuccessor(const std::string& text) {
   std::ptrdiff_t depth = 0;
   std::size_t argumentStart = 0;
@@ -136,11 +138,17 @@ void Rule::readSuccessor(const std::string& text) {
     const char c = text[i];
     if (c == '(') {
       ++depth;
-      if (depth == 1) argumentStart = i + 1;
+      if (depth == 1) {
+        argumentStart = i + 1;
+        layout.unclosedOpen = i;
+      }
     }
     if (c == ')') {
       --depth;
-      if (depth == 0) addArgument(i);
+      if (depth == 0) {
+        addArgument(i);
+        layout.unclosedOpen = kNoColumn;
+      }
       if (depth == -1 && layout.unmatchedClose == kNoColumn) layout.unmatchedClose = i;
     }
     if (depth == 1 && c == ',') {

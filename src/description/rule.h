@@ -45,9 +45,13 @@ struct RuleLayout {
     TextSpan span;
   };
   std::vector<Argument> arguments;
-  // The ')' of the successor part that closed more than was open; the rest of the text adds
-  // nothing.
+  // The first ')' of the successor part that closed more than was open. While the depth stays
+  // below 0 nothing is added; a '(' that brings it back to 0 is itself a module, and reading
+  // goes on after it: A->B)(C gives the successor B(C.
   std::size_t unmatchedClose = kNoColumn;
+  // The '(' of the successor part whose argument list is still open at the end of the text:
+  // its arguments and everything after it add nothing (A->F(x[+A] gives the successor F).
+  std::size_t unclosedOpen = kNoColumn;
 };
 
 class Rule {

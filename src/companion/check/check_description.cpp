@@ -8,7 +8,9 @@
 #include "companion/check/description_facts.h"
 #include "companion/check/dry_run.h"
 #include "companion/check/expression_checks.h"
+#include "companion/check/reachability.h"
 #include "companion/check/static_checks.h"
+#include "companion/check/structure_checks.h"
 #include "derivation/expression_stack.h"
 #include "description/load_description.h"
 
@@ -24,6 +26,8 @@ CheckResult CheckDescription(const std::string& path, const CheckLimits& limits)
   if (!result.readable) return result;
 
   CheckLines(facts, result.diagnostics);
+  CheckStructure(facts, result.diagnostics);
+  CheckReachability(facts, lsystem.steps, result.diagnostics);
   // Expressions are parsed on a thread whose stack holds the deepest of them.
   const bool parsed = RunWithExpressionStack(lsystem, [&] {
     CheckExpressions(facts, result.diagnostics);

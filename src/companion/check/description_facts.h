@@ -34,10 +34,7 @@ struct DescriptionFacts : LoadListener {
   };
 
   void openFailed(const std::string&) override { readable = false; }
-  void started(const std::string&, const std::vector<std::string>& fileLines) override {
-    readable = true;
-    lines = fileLines;
-  }
+  void started(const std::string&, const std::vector<std::string>& fileLines) override;
   void definitionsCollected(const std::vector<Definition>& collected) override {
     definitions = collected;
   }
@@ -57,6 +54,9 @@ struct DescriptionFacts : LoadListener {
 
   bool readable = false;
   std::vector<std::string> lines;
+  // Whether a line "#lsys dialect=1" switches lsys's own dialect on; lsys2pov reads such a
+  // line as a comment.
+  bool dialectMarked = false;
   std::vector<Definition> definitions;
   std::vector<Key> keys;
   std::vector<RuleLine> rules;

@@ -173,62 +173,11 @@ class LineChecks {
   void checkAxiom() {
     if (facts_.axioms.empty()) {
       error(0, 0, "there is no 'axiom=' line: the axiom is empty and nothing grows");
-      return;
-    }
-    for (const DescriptionFacts::AxiomLine& axiom : facts_.axioms) {
-      checkCloses(
-          axiom.line, axiom.symbols, axiom.layout.moduleColumns,
-          [&](std::size_t column) { return column; }, Severity::kError, "the axiom");
-    }
-  }
-
-  // The first ']' that closes more than was opened before it.
-  template <typename ToLineColumn>
-  void checkCloses(std::size_t line, std::string_view symbols,
-                   const std::vector<std::size_t>& columns, ToLineColumn toLine, Severity severity,
-                   const std::string& where) {
-    std::ptrdiff_t depth = 0;
-    for (std::size_t k = 0; k < symbols.size(); ++k) {
-      if (symbols[k] == '[') ++depth;
-      if (symbols[k] != ']') continue;
-      if (--depth >= 0) continue;
-      out_.push_back({severity, line, toLine(columns[k]),
-                      "more ']' than '[' in " + where +
-                          ": the turtle has no branch to return from here and reports "
-                          "ERROR::STACKUNDERFLOW"});
-      return;
     }
   }
 
   void checkRules() {
-    std::string reachable;  // every symbol of an axiom or a successor
-    for (const DescriptionFacts::AxiomLine& axiom : facts_.axioms) reachable += axiom.symbols;
-    for (const DescriptionFacts::RuleLine& line : facts_.rules) {
-      const std::string& text = line.text.text;
-      for (std::size_t column : line.rule->layout.moduleColumns) reachable.push_back(text[column]);
-    }
-    for (const DescriptionFacts::RuleLine& line : facts_.rules) {
-      checkRuleShape(line);
-      const Rule& rule = *line.rule;
-      if (!HasRuleShape(rule)) continue;
-      const std::string& text = line.text.text;
-      auto toLine = [&](std::size_t column) {
-        return LineColumnOf(column, line.text.substitutions);
-      };
-      std::string symbols;
-      for (std::size_t column : rule.layout.moduleColumns) symbols.push_back(text[column]);
-      checkCloses(line.line, symbols, rule.layout.moduleColumns, toLine, Severity::kWarning,
-                  "this successor");
-      if (rule.layout.unmatchedClose != RuleLayout::kNoColumn) {
-        warning(line.line, toLine(rule.layout.unmatchedClose),
-                "')' without '(' in the successor: nothing after it is added");
-      }
-      if (rule.predecessor != '\0' && reachable.find(rule.predecessor) == std::string::npos) {
-        warning(line.line, toLine(rule.layout.predecessorColumn),
-                "this rule never applies: " + Quoted(std::string(1, rule.predecessor)) +
-                    " occurs neither in the axiom nor in any successor");
-      }
-    }
+    for (const DescriptionFacts::RuleLine& line : facts_.rules) checkRuleShape(line);
   }
 
   // A left part holds one to three symbols: the predecessor and the contexts that its marks

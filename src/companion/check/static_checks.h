@@ -19,7 +19,7 @@ bool HasRuleShape(const Rule& rule);
 // Appends a diagnostic for every line whose reading differs from what its text suggests: keys
 // with blanks around '=' or away from the start of their line, a byte-order mark, comment lines
 // read as keys or rules, definitions that define something else, a missing axiom, rule left
-// parts with surplus symbols, unbalanced brackets, rules that can never apply.
+// parts with surplus symbols.
 void CheckLines(const DescriptionFacts& facts, std::vector<Diagnostic>& out);
 
 }  // namespace lsys

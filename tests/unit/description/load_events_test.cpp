@@ -6,7 +6,9 @@
 
 #include "app/lsystem.h"
 #include "common/output.h"
+#include "derivation/module_string.h"
 #include "description/load_description.h"
+#include "description/parse_modules.h"
 #include "description/rule.h"
 #include "support/scratch_folder.h"
 
@@ -71,6 +73,25 @@ TEST(LoadEvents, KeysValuesAndRulePartsWithTheirColumns) {
   ASSERT_EQ(layout.arguments.size(), 2u);
   EXPECT_EQ(layout.arguments[1].module, 0u);
   EXPECT_EQ(layout.arguments[1].span.begin, 30u);
+}
+
+// A value tells where reading went on, so that a checker can see what follows a number.
+TEST(LoadEvents, AxiomValuesTellWhereReadingWentOn) {
+  ModuleString modules;
+  AxiomLayout layout;
+  ParseModules("axiom=A(-2)B(.5)C(2*3)\n", 6, modules, &layout);
+  ASSERT_EQ(layout.values.size(), 3u);
+  const AxiomValue& sign = layout.values[0];  // no number at the sign: reading stays there
+  EXPECT_EQ(sign.column, 8u);
+  EXPECT_FALSE(sign.found);
+  EXPECT_EQ(sign.end, 8u);
+  const AxiomValue& point = layout.values[1];  // read, but not stepped over
+  EXPECT_TRUE(point.found);
+  EXPECT_EQ(point.value, 0.5f);
+  EXPECT_EQ(point.end, 13u);
+  const AxiomValue& product = layout.values[2];  // the run ends at the '*'
+  EXPECT_EQ(product.value, 2.0f);
+  EXPECT_EQ(product.end, 19u);
 }
 
 }  // namespace

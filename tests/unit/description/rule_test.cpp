@@ -136,10 +136,12 @@ TEST(RuleParse, Successor) {
       {"A->F,G", "F,G"},  // so is a ',' outside parentheses
       {"A->F(1)(2)", "F({1},{2})"},
       {"A->F()", "F({})"},
-      {"A->B)E", "B"},   // a ')' without '(' ends the successor
-      {"A->B(x", "B"},   // an unclosed list adds no expression
-      {"A->", ""},       // an erasing rule
-      {"A->(x)F", "F"},  // a list with no symbol before it is dropped
+      {"A->B)E", "B"},     // nothing is added while the depth is below 0
+      {"A->B)(C", "B(C"},  // a '(' back to depth 0 is a module, and reading goes on
+      {"A->B))(C", "B"},   // back to -1 only: still nothing
+      {"A->B(x", "B"},     // an unclosed list adds no expression
+      {"A->", ""},         // an erasing rule
+      {"A->(x)F", "F"},    // a list with no symbol before it is dropped
       {"A->[+F(x-1)]", "[+F({x-1})]"},
       {"F(x)->F(x>1)", "F({x>1})"},
       {"A->B->C", "B->C"},
