@@ -5,10 +5,13 @@
 
 #include "app/lsystem.h"
 #include "common/output.h"
+#include "companion/check/axiom_checks.h"
 #include "companion/check/description_facts.h"
 #include "companion/check/dry_run.h"
 #include "companion/check/expression_checks.h"
+#include "companion/check/foreign_syntax.h"
 #include "companion/check/reachability.h"
+#include "companion/check/rule_shape.h"
 #include "companion/check/static_checks.h"
 #include "companion/check/structure_checks.h"
 #include "derivation/expression_stack.h"
@@ -26,7 +29,10 @@ CheckResult CheckDescription(const std::string& path, const CheckLimits& limits)
   if (!result.readable) return result;
 
   CheckLines(facts, result.diagnostics);
+  CheckRuleShapes(facts, result.diagnostics);
+  CheckAxiomValues(facts, result.diagnostics);
   CheckStructure(facts, result.diagnostics);
+  CheckForeignSyntax(facts, result.diagnostics);
   CheckReachability(facts, lsystem.steps, result.diagnostics);
   // Expressions are parsed on a thread whose stack holds the deepest of them.
   const bool parsed = RunWithExpressionStack(lsystem, [&] {

@@ -196,23 +196,26 @@ class Dry final : public GrowthObserver {
   // vertical line through the start point. Vertically it misses at most the last step above
   // the highest segment start, which the frame's margin mostly holds.
   void checkFraming(std::size_t line, float minY, float maxY, float minZ, float maxZ) {
+    static constexpr const char* kOnlyLsys2pov =
+        " (in the scene lsys2pov writes; lsys render frames the whole drawing)";
     const double distance = lsystem_.viewDistance;
     const double halfWidth = distance * 2.0 / 3.0;
     const double width = std::max(-minY, maxY);
-    char figures[200];
+    char figures[400];
     if (distance <= 0.0 && (maxY - minY > 0 || maxZ - minZ > 0)) {
       out_.push_back({Severity::kWarning, line, 0,
                       "the camera frames a height of 0 (it measures the heights where segments "
                       "start), so it stands at distance 0 and shows nothing: the camera frames "
-                      "only the vertical extent, and the turtle starts heading up"});
+                      "only the vertical extent, and the turtle starts heading up" +
+                          std::string(kOnlyLsys2pov)});
       return;
     }
     if (width > halfWidth * 1.05) {
       std::snprintf(figures, sizeof figures,
                     "the drawing reaches %.3g to the side of its start point, but the camera "
                     "frames only %.3g to each side (it frames the height, %.3g, centred on the "
-                    "start point): parts of it are cut off",
-                    width, halfWidth, distance / 1.2);
+                    "start point): parts of it are cut off%s",
+                    width, halfWidth, distance / 1.2, kOnlyLsys2pov);
       out_.push_back({Severity::kWarning, line, 0, figures});
     }
   }

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "companion/check/quoting.h"
-#include "companion/check/static_checks.h"
+#include "companion/check/rule_shape.h"
 #include "derivation/expression_parse.h"
 #include "description/rule.h"
 

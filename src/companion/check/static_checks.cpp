@@ -34,7 +34,6 @@ class LineChecks {
     checkNumbers();
     checkDefinitions();
     checkAxiom();
-    checkRules();
   }
 
  private:
@@ -176,56 +175,11 @@ class LineChecks {
     }
   }
 
-  void checkRules() {
-    for (const DescriptionFacts::RuleLine& line : facts_.rules) checkRuleShape(line);
-  }
-
-  // A left part holds one to three symbols: the predecessor and the contexts that its marks
-  // call for. Surplus symbols, blanks among them, show a comment line read as a rule or a rule
-  // typed with blanks.
-  void checkRuleShape(const DescriptionFacts::RuleLine& line) {
-    const Rule& rule = *line.rule;
-    const RuleLayout& layout = rule.layout;
-    auto toLine = [&](std::size_t column) { return LineColumnOf(column, line.text.substitutions); };
-    const std::size_t expected =
-        1 + (rule.leftContextPos != 0 ? 1 : 0) + (rule.rightContextPos != 0 ? 1 : 0);
-    const std::string& text = line.text.text;
-    if (layout.predecessorColumn == RuleLayout::kNoColumn) {
-      error(line.line, toLine(layout.arrow),
-            "this line contains '->' and is read as a rule, but it has no predecessor symbol "
-            "before the arrow");
-      return;
-    }
-    if (layout.symbolColumns.size() > expected) {
-      const std::size_t surplus = layout.symbolColumns[expected];
-      const bool blank = isBlank(text[surplus]);
-      error(line.line, toLine(surplus),
-            "this line contains '->' and is read as a rule, but its left part has " +
-                std::to_string(layout.symbolColumns.size()) + " symbols where " +
-                std::to_string(expected) + (expected == 1 ? " is" : " are") + " read" +
-                (blank ? " (a blank is a symbol: write rules without blanks)"
-                       : ": keep '->' out of comment lines"));
-      return;
-    }
-    const std::size_t first = layout.arrow + 2;
-    if (first < text.size() && isBlank(text[first])) {
-      warning(line.line, toLine(first),
-              "the blank after '->' is a module of the successor: write rules without blanks");
-    }
-  }
-
   const DescriptionFacts& facts_;
   std::vector<Diagnostic>& out_;
 };
 
 }  // namespace
-
-bool HasRuleShape(const Rule& rule) {
-  const std::size_t expected =
-      1 + (rule.leftContextPos != 0 ? 1 : 0) + (rule.rightContextPos != 0 ? 1 : 0);
-  return rule.layout.predecessorColumn != RuleLayout::kNoColumn &&
-         rule.layout.symbolColumns.size() <= expected;
-}
 
 void CheckLines(const DescriptionFacts& facts, std::vector<Diagnostic>& out) {
   LineChecks(facts, out).run();

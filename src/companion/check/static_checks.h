@@ -9,17 +9,10 @@
 
 namespace lsys {
 
-class Rule;
-
-// Whether the rule's left part holds a predecessor and no more symbols than its marks call for.
-// A rule that fails this is most likely a comment line read as a rule; it is reported once, and
-// the other checks pass it over.
-bool HasRuleShape(const Rule& rule);
-
 // Appends a diagnostic for every line whose reading differs from what its text suggests: keys
 // with blanks around '=' or away from the start of their line, a byte-order mark, comment lines
-// read as keys or rules, definitions that define something else, a missing axiom, rule left
-// parts with surplus symbols.
+// read as keys, definitions that define something else, a missing axiom. Rule lines are
+// checked in rule_shape.h.
 void CheckLines(const DescriptionFacts& facts, std::vector<Diagnostic>& out);
 
 }  // namespace lsys

@@ -1,6 +1,6 @@
 #include "companion/check/written_words.h"
 
-#include "companion/check/static_checks.h"
+#include "companion/check/rule_shape.h"
 #include "description/rule.h"
 
 namespace lsys {

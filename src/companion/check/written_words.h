@@ -18,8 +18,8 @@ struct WrittenWord {
   std::vector<std::size_t> columns;        // the line column of each symbol
 };
 
-// Every axiom line, then every successor of a rule that has a rule's shape (HasRuleShape), in
-// file order.
+// Every axiom line, then every successor of a rule that has a rule's shape (HasRuleShape, in
+// rule_shape.h), in file order.
 std::vector<WrittenWord> WrittenWords(const DescriptionFacts& facts);
 
 // The successor as the rule holds it: each module symbol followed by its argument texts in
