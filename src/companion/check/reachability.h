@@ -16,6 +16,7 @@ namespace lsys {
 // predecessor occurs nowhere, is never produced from the axiom, appears first in the last
 // generation (which is drawn, not rewritten) or later, or an earlier rule without contexts and
 // conditions rewrites every such module first. With no steps at all, one warning says so.
+// Files marked for lsys's dialect are passed over: their '=>' rules produce symbols too.
 void CheckReachability(const DescriptionFacts& facts, std::int32_t steps,
                        std::vector<Diagnostic>& out);
 

@@ -190,8 +190,9 @@ const CheckCase kCases[] = {
      {"2:2: warning: a rule with '=>' is lsys's dialect", "write the rule with '->'",
       "3:1: warning: a seed is read only in a file marked with the line '#lsys dialect=1'",
       "4:1: warning: a seed"}},
+    // A marked file's '=>' rules may produce what its '->' rules rewrite.
     {"a dialect rule, a seed and a probability in a marked file",
-     "#lsys dialect=1\naxiom=FF\nF=>F[+F]F\nseed=4\nF->F[+F]F:0.33\n",
+     "#lsys dialect=1\naxiom=FF\nF=>F[+L]F\nseed=4\nF->F[+F]F:0.33\nL->[{.-f+f.}]\n",
      {}},
     {"other tools' keys",
      "Axiom: FF\nangle=25.7\nn=5\niterations = 4\nsteps=5\nF->F[+F]F\n",
