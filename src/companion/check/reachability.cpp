@@ -86,8 +86,11 @@ class Reachability {
       }
       warning(line, "this rule never applies: the rule on line " + std::to_string(word.line + 1) +
                         " rewrites every " + symbolOf(rule) +
-                        " before it, having neither contexts nor conditions; give that rule a "
-                        "condition or a context, or remove this one");
+                        " before it, having neither contexts nor conditions; " +
+                        (rule.contextSensitive || rule.conditionPos != 0
+                             ? std::string("put this rule above it, since rules are tried in "
+                                           "file order")
+                             : std::string("remove one of the two")));
       return true;
     }
     return false;

@@ -139,8 +139,9 @@ const CheckCase kCases[] = {
       "raise steps to 3"}},
     // The shadowed rule is never applied, so the arity check does not speak of it.
     {"rule shadowed by an earlier rule",
-     "axiom=A(1)\nA(x)->B(x)\nA(x,y)->C(x,y)\n",
-     {"3:1: warning: this rule never applies: the rule on line 2 rewrites every 'A' before it"}},
+     "axiom=A(1)\nA(x)->B(x)\nA(x,y):(y>0)->C(x,y)\n",
+     {"3:1: warning: this rule never applies: the rule on line 2 rewrites every 'A' before it",
+      "put this rule above it"}},
     {"steps=0",
      "axiom=FF\nsteps=0\nF->FF\n",
      {"2:7: warning: steps=0 applies no rule: the turtle draws the axiom as written"}},
