@@ -46,8 +46,10 @@ void AddCheckCommand(CLI::App& app, int& exitCode) {
   CLI::App* check = app.add_subcommand(
       "check",
       "Tell what the description files will do that their author probably did not mean: "
-      "lines read other than they look, expressions that fail to parse, rules that never "
-      "apply, and what a quiet, bounded dry run shows. Prints diagnostics on standard error "
+      "lines read other than they look, expressions that fail to parse, brackets and "
+      "argument lists that do not pair, axiom values the axiom cannot hold, rules that never "
+      "apply, other tools' syntax, and what a quiet, bounded dry run shows. Prints diagnostics on "
+      "standard error "
       "as FILE:LINE:COLUMN: error|warning: message, and nothing for a clean file. Exit code 1 "
       "when any file has an error or cannot be read, else 0.");
   check->add_option("FILE", options->files, "Description files to check")->required();
