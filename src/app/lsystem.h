@@ -10,6 +10,7 @@
 #include "common/output.h"
 #include "derivation/module_string.h"
 #include "description/rule.h"
+#include "turtle/picture_reading.h"
 #include "turtle/primitives.h"
 
 namespace lsys {
@@ -52,6 +53,7 @@ class LSystem {
   bool considerMode = false;        // false: contextSymbols are ignored; true: only they count
   float gamma = 45.0f;              // default turning angle in degrees
   std::int32_t steps = 5;
+  PictureReading pictureReading;  // all off unless the companion draws a picture
   // The turtle's results, in drawing order. segmentColours[i] is the colour index in force when
   // segments[i] was drawn (the scene writer does not use it). A polygon closed twice by a
   // repeated '}' stands twice in polygons, as one shared record.

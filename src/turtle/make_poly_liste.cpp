@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "app/lsystem.h"
 #include "common/narrowing.h"
@@ -16,7 +17,7 @@ namespace lsys {
 namespace {
 
 const double degToRad = 3.141592654 / 180;
-const float defaultWidth = 0.1f;
+const float defaultWidth = kDefaultWidth;
 
 Vector3f narrowed(const Turtle& turtle) {
   return {NarrowToFloat(turtle.x()), NarrowToFloat(turtle.y()), NarrowToFloat(turtle.z())};
@@ -39,6 +40,10 @@ class Interpreter {
   LSystem& lsystem_;
   Turtle turtle_;
   std::uint8_t colourIndex_ = 0;
+  // For PictureReading: the colour indices saved by '[', and whether no segment has been
+  // drawn since the drawing or the current branch began.
+  std::vector<std::uint8_t> savedColours_;
+  bool branchUndrawn_ = true;
   bool polygonMode_ = false;
   std::shared_ptr<Polygon> currentPolygon_;
   std::int32_t vertexCount_ = 0;
@@ -72,6 +77,7 @@ void Interpreter::interpret(Module module) {
       lsystem_.segments.push_back(segment);
       lsystem_.segmentColours.push_back(colourIndex_);
       turtle_.resetStartWidth();
+      branchUndrawn_ = false;
       break;
     }
     case 'G':
@@ -118,6 +124,8 @@ void Interpreter::interpret(Module module) {
       break;
     case '[':
       turtle_.push();
+      if (lsystem_.pictureReading.branchesKeepColour) savedColours_.push_back(colourIndex_);
+      branchUndrawn_ = true;
       break;
     case ']':
       if (!turtle_.pop()) {
@@ -125,11 +133,15 @@ void Interpreter::interpret(Module module) {
         console.text("ERROR::STACKUNDERFLOW ");
         console.integer(turtle_.depth());
         console.character('\n');
+      } else if (!savedColours_.empty()) {
+        colourIndex_ = savedColours_.back();
+        savedColours_.pop_back();
       }
       break;
     case '!':
       turtle_.resetStartWidth();
       turtle_.setWidth(hasParameter ? static_cast<double>(p) : static_cast<double>(defaultWidth));
+      if (branchUndrawn_ && lsystem_.pictureReading.widthStartsBranch) turtle_.resetStartWidth();
       break;
     case '?':
       // The index is kept to 8 bits: all arithmetic on it is modulo 256.

@@ -13,6 +13,9 @@ struct Vector3f {
   float z = 0.0f;
 };
 
+// The width (radius) the turtle draws with until a `!` sets another.
+inline constexpr float kDefaultWidth = 0.1f;
+
 // One drawn step: a truncated cone from start (radius startRadius) to end (radius endRadius).
 // A plain 32-byte value, stored contiguously in the run record.
 struct Segment {

@@ -8,6 +8,7 @@
 #include "companion/commands/progress.h"
 #include "companion/growth/grow.h"
 #include "companion/picture/drawing.h"
+#include "companion/picture/line_width.h"
 #include "companion/picture/obj_writer.h"
 #include "companion/picture/svg_writer.h"
 
@@ -21,6 +22,7 @@ int ExportDescription(const ExportRequest& request) {
   }
   const Progress progress(request.quiet);
   LSystem lsystem;
+  lsystem.pictureReading = PictureReading::ForPictures();
   Output quiet = Output::Discarding();
   if (!GrowWithProgress(lsystem, request.description, request.steps, quiet, progress)) return 1;
   const Drawing drawing = DrawingOf(lsystem);
@@ -29,12 +31,19 @@ int ExportDescription(const ExportRequest& request) {
     ReportError(request.description + " draws nothing to export");
     return 1;
   }
+  const View view = request.view.value_or(DefaultView(drawing));
+  if (!BoundingBox(drawing).empty) {
+    // The line width is measured in the SVG picture, or for a mesh in a picture of that size.
+    const OrthographicFit fit =
+        FitOrthographic(drawing, view, request.size.width, request.size.height);
+    const auto radius = ChosenRadius(request.lineWidth, lsystem.segments, PixelSize(fit));
+    if (radius) SetRadii(lsystem.segments, *radius);
+  }
   const bool written = WriteFileWith(request.output, [&](Output& out) {
     if (obj) {
       WriteObj(drawing, title, out);
     } else {
-      WriteSvg(drawing, request.view.value_or(DefaultView(drawing)), request.size.width,
-               request.size.height, title, out);
+      WriteSvg(drawing, view, request.size.width, request.size.height, request.palette, title, out);
     }
   });
   if (!written) return 1;
@@ -56,6 +65,13 @@ void AddExportCommand(CLI::App& app, int& exitCode) {
     request->size = options->imageSize();
     request->view = options->chosenView();
     request->steps = options->steps;
+    request->lineWidth = options->chosenLineWidth();
+    const auto palette = LoadPalette(*options);
+    if (!palette) {
+      exitCode = 1;
+      return;
+    }
+    request->palette = *palette;
     exitCode = ExportDescription(*request);
   });
 }

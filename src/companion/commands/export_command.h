@@ -5,6 +5,8 @@
 #include <string>
 
 #include "companion/commands/command_support.h"
+#include "companion/picture/line_width.h"
+#include "companion/picture/palette.h"
 #include "companion/picture/view.h"
 
 namespace CLI {
@@ -19,6 +21,8 @@ struct ExportRequest {
   ImageSize size;      // of the SVG picture
   std::optional<View> view;
   std::optional<int> steps;
+  LineWidth lineWidth;
+  Palette palette = Palette::Natural();
   bool quiet = false;
 };
 

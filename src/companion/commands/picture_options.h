@@ -1,11 +1,17 @@
-// The options that `lsys render` and `lsys export` share: picture size, view and step count,
-// read from the command line and checked once it is parsed.
+// The options that `lsys render`, `lsys export` and `lsys animate` share: picture size, view,
+// step count, palette and line width; and the scene's look, for the POV-Ray pictures (render and
+// animate): background, ground, light and draft quality. Read from the command line and
+// checked once it is parsed.
 #pragma once
 
 #include <optional>
 #include <string>
 
+#include "app/lsystem.h"
 #include "companion/commands/command_support.h"
+#include "companion/picture/line_width.h"
+#include "companion/picture/palette.h"
+#include "companion/picture/render_scene.h"
 #include "companion/picture/view.h"
 
 namespace CLI {
@@ -18,13 +24,47 @@ struct PictureOptions {
   std::string size = "640x480";
   std::string view;
   std::optional<int> steps;
+  std::string palette = "natural";
+  std::string lineWidth;
+  std::string background = "white";
+  bool ground = false;
+  std::string light = "studio";
+  bool draft = false;
 
-  // Adds --size, --view and --steps to the command; the object must outlive the parsing.
+  // Adds --size, --view, --steps, --palette and --line-width to the command; the object must
+  // outlive the parsing.
   void addTo(CLI::App& command);
-  // The parsed --size; throws CLI::ValidationError for a text that is not WxH in range.
+  // Adds --background, --ground, --light and --draft.
+  void addSceneOptionsTo(CLI::App& command);
+
+  // The parsed --size (halved by --draft); throws CLI::ValidationError for a text that is not
+  // WxH in range.
   ImageSize imageSize() const;
   // The chosen --view; nothing when the drawing's default view is wanted.
   std::optional<View> chosenView() const;
+  // The parsed --line-width; throws CLI::ValidationError.
+  LineWidth chosenLineWidth() const;
+  // The look of the scene without its palette; throws CLI::ValidationError for a background
+  // that is not a colour.
+  SceneLook chosenLook() const;
 };
+
+// The palette --palette names; nothing, after a message on standard error, when its file
+// cannot be read or is malformed.
+std::optional<Palette> LoadPalette(const PictureOptions& options);
+
+// A POV-Ray picture fitted to a grown record: its view, its camera and the radius that the
+// line width gave every segment (nothing when they keep the file's).
+struct FittedPicture {
+  View view = View::kFront;
+  PerspectiveCamera camera;
+  std::optional<float> radius;
+};
+
+// Fits the camera to the record's non-empty drawing for the view (the drawing's default when
+// not given) and the picture size, gives the segments the radius the line width asks for (see
+// line_width.h), measured in that picture, and fits the camera again around the new radii.
+FittedPicture FitPicture(LSystem& lsystem, std::optional<View> view, ImageSize size,
+                         const LineWidth& width);
 
 }  // namespace lsys

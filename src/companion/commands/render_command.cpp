@@ -11,20 +11,30 @@
 #include "companion/growth/grow.h"
 #include "companion/picture/drawing.h"
 #include "companion/picture/povray_runner.h"
+#include "companion/picture/render_cost.h"
 #include "companion/picture/render_scene.h"
 
 namespace lsys {
 int RenderDescription(const RenderRequest& request) {
   const Progress progress(request.quiet);
   LSystem lsystem;
+  lsystem.pictureReading = PictureReading::ForPictures();
   Output quiet = Output::Discarding();
   if (!GrowWithProgress(lsystem, request.description, request.steps, quiet, progress)) return 1;
-  const Drawing drawing = DrawingOf(lsystem);
-  if (BoundingBox(drawing).empty) {
+  if (BoundingBox(DrawingOf(lsystem)).empty) {
     ReportError(request.description + " draws nothing to render");
     return 1;
   }
-  const View view = request.view.value_or(DefaultView(drawing));
+  const FittedPicture picture = FitPicture(lsystem, request.view, request.size, request.lineWidth);
+  const Drawing drawing = DrawingOf(lsystem);
+  const ScenePlan plan = PlanScene(drawing, request.look.palette);
+  const RenderCost cost =
+      EstimateRenderCost(plan, request.size.width, request.size.height, request.antialias);
+  if (cost.seconds() > kSlowRenderSeconds || cost.bytes > kLargeRenderBytes) {
+    // Said even when quiet: the person may want to stop it, or lower --steps or --size.
+    ReportError("warning: POV-Ray will need about " + CostSummary(cost) +
+                " for this render (see lsys info)");
+  }
   const std::string image =
       request.image.empty() ? DescriptionStem(request.description) + ".png" : request.image;
 
@@ -40,17 +50,17 @@ int RenderDescription(const RenderRequest& request) {
     }
     scene = temporary->path();
   }
-  const double aspect = static_cast<double>(request.size.width) / request.size.height;
   if (!WriteFileWith(scene, [&](Output& out) {
-        WriteRenderScene(drawing, view, aspect, DescriptionStem(request.description), out);
+        WriteRenderScene(drawing, plan, picture.camera, picture.view, request.look,
+                         DescriptionStem(request.description), out);
       })) {
     return 1;
   }
   progress.line("wrote " + std::to_string(lsystem.segments.size()) + " segments and " +
                 std::to_string(lsystem.polygons.size()) + " polygons to " + scene);
 
-  const PovRayRun run =
-      RunPovRay(scene, image, request.size.width, request.size.height, progress.enabled());
+  const PovRayRun run = RunPovRay(scene, image, request.size.width, request.size.height,
+                                  progress.enabled(), {request.antialias, 0});
   if (!run.started) {
     ReportError(
         "cannot run povray: install POV-Ray (Debian package povray), or draw a preview with "
@@ -81,12 +91,22 @@ void AddRenderCommand(CLI::App& app, int& exitCode) {
   command->add_option("-o,--output", request->image,
                       "the PNG to write (default: the description's name with .png)");
   options->addTo(*command);
+  options->addSceneOptionsTo(*command);
   command->add_option("--scene", request->scene, "keep the POV-Ray scene in this file");
   command->add_flag("-q,--quiet", request->quiet, "no progress on standard error");
   command->callback([request, options, &exitCode] {
     request->size = options->imageSize();
     request->view = options->chosenView();
     request->steps = options->steps;
+    request->lineWidth = options->chosenLineWidth();
+    request->look = options->chosenLook();
+    request->antialias = !options->draft;
+    const auto palette = LoadPalette(*options);
+    if (!palette) {
+      exitCode = 1;
+      return;
+    }
+    request->look.palette = *palette;
     exitCode = RenderDescription(*request);
   });
 }

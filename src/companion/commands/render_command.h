@@ -6,6 +6,8 @@
 #include <string>
 
 #include "companion/commands/command_support.h"
+#include "companion/picture/line_width.h"
+#include "companion/picture/render_scene.h"
 #include "companion/picture/view.h"
 
 namespace CLI {
@@ -20,12 +22,16 @@ struct RenderRequest {
   ImageSize size;
   std::optional<View> view;  // empty: DefaultView of the drawing
   std::optional<int> steps;  // empty: the description's own
-  std::string scene;         // empty: a temporary scene, removed after the render
+  LineWidth lineWidth;
+  SceneLook look;
+  bool antialias = true;
+  std::string scene;  // empty: a temporary scene, removed after the render
   bool quiet = false;
 };
 
 // Grows the description quietly, writes its own scene and has POV-Ray render it to the PNG.
-// POV-Ray's warnings and errors always reach standard error. Returns the exit code: 0 on
+// POV-Ray's warnings and errors always reach standard error, and so does a warning when the
+// render is estimated to take more than a minute or 4 GB. Returns the exit code: 0 on
 // success, 1 after a message on standard error.
 int RenderDescription(const RenderRequest& request);
 

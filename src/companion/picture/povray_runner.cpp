@@ -14,18 +14,19 @@ extern char** environ;
 
 namespace lsys {
 PovRayRun RunPovRay(const std::string& scene, const std::string& image, int width, int height,
-                    bool echo) {
+                    bool echo, const PovRaySettings& settings) {
   PovRayRun run;
   int pipeEnds[2];
   if (::pipe(pipeEnds) != 0) return run;
   std::vector<std::string> arguments = {"povray",
                                         "-D",
-                                        "+A0.3",
+                                        settings.antialias ? "+A0.3" : "-A",
                                         "+FN",
                                         "+W" + std::to_string(width),
                                         "+H" + std::to_string(height),
                                         "+I" + scene,
                                         "+O" + image};
+  if (settings.threads > 0) arguments.push_back("+WT" + std::to_string(settings.threads));
   std::vector<char*> argv;
   for (std::string& argument : arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);

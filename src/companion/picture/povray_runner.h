@@ -12,10 +12,15 @@ struct PovRayRun {
   std::string log;       // everything it wrote to its standard output and error
 };
 
-// Renders scene into the PNG image at width x height with antialiasing, without a display.
-// When echo is set, POV-Ray's output is passed on to standard error as it comes.
+struct PovRaySettings {
+  bool antialias = true;
+  int threads = 0;  // render threads (+WT); 0 leaves POV-Ray's own choice, one per core
+};
+
+// Renders scene into the PNG image at width x height, without a display. When echo is set,
+// POV-Ray's output is passed on to standard error as it comes.
 PovRayRun RunPovRay(const std::string& scene, const std::string& image, int width, int height,
-                    bool echo);
+                    bool echo, const PovRaySettings& settings = {});
 
 // The lines of a POV-Ray log that report a warning or an error about the scene.
 std::vector<std::string> PovRayComplaints(const std::string& log);

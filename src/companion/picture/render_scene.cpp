@@ -2,10 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <vector>
-
-#include "companion/picture/palette.h"
 
 namespace lsys {
 namespace {
@@ -27,73 +24,75 @@ void colour(Output& out, const Colour& c) {
 
 float radiusOf(float radius) { return std::max(radius, 0.0f); }
 
-void writeTextures(Output& out) {
-  out.text("// Colours by the turtle's colour index (`?`): entry index mod 8. Restyle here.\n");
-  out.text("#declare LSys_Stem_Colours = array[8] {\n");
-  for (std::size_t i = 0; i < kPaletteSize; ++i) {
-    out.text("  ");
-    colour(out, kStemColours[i]);
-    out.text(i + 1 < kPaletteSize ? ",\n" : "\n");
-  }
-  out.text("}\n#declare LSys_Leaf_Colours = array[8] {\n");
-  for (std::size_t i = 0; i < kPaletteSize; ++i) {
-    out.text("  ");
-    colour(out, kLeafColours[i]);
-    out.text(i + 1 < kPaletteSize ? ",\n" : "\n");
-  }
-  out.text(
-      "}\n"
-      "#declare LSys_Stem_Finish = finish { ambient 0.12 diffuse 0.85 }\n"
-      "#declare LSys_Leaf_Finish = finish { ambient 0.12 diffuse 0.8 specular 0.15 }\n"
-      "#macro LSys_Stem_Texture(Index)\n"
-      "  texture { pigment { color LSys_Stem_Colours[mod(Index, 8)] } "
-      "finish { LSys_Stem_Finish } }\n"
-      "#end\n"
-      "#macro LSys_Leaf_Texture(Index)\n"
-      "  texture { pigment { color LSys_Leaf_Colours[mod(Index, 8)] } "
-      "finish { LSys_Leaf_Finish } }\n"
-      "#end\n\n");
+void writeTexture(Output& out, const char* kind, std::size_t entry, const Colour& c,
+                  const char* finish) {
+  out.text("#declare LSys_");
+  out.text(kind);
+  out.character('_');
+  out.integer(static_cast<std::int64_t>(entry));
+  out.text(" = texture { pigment { color ");
+  colour(out, c);
+  out.text(" } finish { ");
+  out.text(finish);
+  out.text(" } }\n");
 }
 
-// One primitive of a stem group: its cone, and the sphere that rounds the joint at its end.
-int stemMemberCount(const Segment& segment) { return radiusOf(segment.endRadius) > 0.0f ? 2 : 1; }
+void writeTextures(Output& out, const ScenePlan& plan, const Palette& palette) {
+  out.text("// One texture per palette entry the plant uses. Restyle here.\n");
+  for (const auto& group : plan.stems) {
+    writeTexture(out, "Stem", group.first, palette.entries(PalettePart::kStem)[group.first],
+                 "ambient 0.12 diffuse 0.85");
+  }
+  for (const auto& group : plan.leaves) {
+    writeTexture(out, "Leaf", group.first, palette.entries(PalettePart::kLeaf)[group.first],
+                 "ambient 0.12 diffuse 0.8 specular 0.15");
+  }
+  out.character('\n');
+}
 
-void writeStemMembers(Output& out, const Segment& segment) {
+// A cylinder where both radii are equal, which POV-Ray intersects faster, else a cone.
+void writeSegment(Output& out, const Segment& segment) {
+  const float start = radiusOf(segment.startRadius);
+  const float end = radiusOf(segment.endRadius);
+  if (start == end) {
+    out.text("  cylinder { ");
+    vector3(out, ToScene(segment.start));
+    out.text(", ");
+    vector3(out, ToScene(segment.end));
+    out.text(", ");
+    out.fixed(start);
+    out.text(" }\n");
+    return;
+  }
   out.text("  cone { ");
   vector3(out, ToScene(segment.start));
   out.text(", ");
-  out.fixed(radiusOf(segment.startRadius));
+  out.fixed(start);
   out.text(", ");
   vector3(out, ToScene(segment.end));
   out.text(", ");
-  out.fixed(radiusOf(segment.endRadius));
+  out.fixed(end);
   out.text(" }\n");
-  if (radiusOf(segment.endRadius) > 0.0f) {
+}
+
+void writeStemGroup(Output& out, const Drawing& drawing, std::size_t entry,
+                    const StemGroup& group) {
+  const std::size_t members = group.segments.size() + group.joints.size();
+  out.text(members >= 2 ? " union {\n" : " object {\n");
+  for (std::size_t i : group.segments) writeSegment(out, drawing.segments[i]);
+  for (const Joint& joint : group.joints) {
     out.text("  sphere { ");
-    vector3(out, ToScene(segment.end));
+    vector3(out, joint.centre);
     out.text(", ");
-    out.fixed(radiusOf(segment.endRadius));
+    out.fixed(joint.radius);
     out.text(" }\n");
   }
+  out.text("  texture { LSys_Stem_");
+  out.integer(static_cast<std::int64_t>(entry));
+  out.text(" }\n }\n");
 }
 
-// The drawn segments of one colour index, as indices into drawing.segments.
-using StemGroups = std::map<std::uint8_t, std::vector<std::size_t>>;
-// The drawn leaves of one colour index.
-using LeafGroups = std::map<std::uint8_t, std::vector<const Leaf*>>;
-
-void writeStemGroup(Output& out, const Drawing& drawing, std::uint8_t index,
-                    const std::vector<std::size_t>& members) {
-  int count = 0;
-  for (std::size_t i : members) count += stemMemberCount(drawing.segments[i]);
-  out.text(count >= 2 ? " union {\n" : " object {\n");
-  for (std::size_t i : members) writeStemMembers(out, drawing.segments[i]);
-  out.text("  LSys_Stem_Texture(");
-  out.integer(index);
-  out.text(")\n }\n");
-}
-
-void writeLeafGroup(Output& out, std::uint8_t index, const std::vector<const Leaf*>& leaves) {
+void writeLeafGroup(Output& out, std::size_t entry, const std::vector<const Leaf*>& leaves) {
   std::vector<Point3> vertices;
   std::vector<std::array<std::size_t, 3>> faces;
   for (const Leaf* leaf : leaves) {
@@ -123,30 +122,21 @@ void writeLeafGroup(Output& out, std::uint8_t index, const std::vector<const Lea
     out.integer(static_cast<std::int64_t>(face[2]));
     out.character('>');
   }
-  out.text(" }\n  LSys_Leaf_Texture(");
-  out.integer(index);
-  out.text(")\n }\n");
+  out.text(" }\n  texture { LSys_Leaf_");
+  out.integer(static_cast<std::int64_t>(entry));
+  out.text(" }\n }\n");
 }
 
-void writePlant(Output& out, const Drawing& drawing) {
-  StemGroups stems;
-  for (std::size_t i = 0; i < drawing.segments.size(); ++i) {
-    if (IsDrawnSegment(drawing.segments[i])) stems[drawing.segmentColour(i)].push_back(i);
-  }
-  LeafGroups leaves;
-  for (const Leaf& leaf : drawing.leaves) {
-    if (IsDrawnLeaf(leaf)) leaves[leaf.colour].push_back(&leaf);
-  }
+void writePlant(Output& out, const Drawing& drawing, const ScenePlan& plan) {
   out.text("// The plant; place it in another scene with object { LSys_Plant }.\n");
-  const std::size_t groups = stems.size() + leaves.size();
+  const std::size_t groups = plan.stems.size() + plan.leaves.size();
   out.text(groups >= 2 ? "#declare LSys_Plant = union {\n" : "#declare LSys_Plant = object {\n");
-  for (const auto& [index, members] : stems) writeStemGroup(out, drawing, index, members);
-  for (const auto& [index, members] : leaves) writeLeafGroup(out, index, members);
+  for (const auto& [entry, group] : plan.stems) writeStemGroup(out, drawing, entry, group);
+  for (const auto& [entry, leaves] : plan.leaves) writeLeafGroup(out, entry, leaves);
   out.text("}\n\n");
 }
 
-void writeCameraAndLight(Output& out, const PerspectiveCamera& camera, const ViewBasis& basis) {
-  out.text("background { color rgb <1, 1, 1> }\n");
+void writeCamera(Output& out, const PerspectiveCamera& camera) {
   out.text("camera {\n  perspective\n  location ");
   vector3(out, camera.location);
   out.text("\n  direction ");
@@ -156,26 +146,73 @@ void writeCameraAndLight(Output& out, const PerspectiveCamera& camera, const Vie
   out.text("\n  up ");
   vector3(out, camera.up);
   out.text("\n}\n");
+}
+
+// The key light; with a ground it is an area light, whose shadow on the ground is soft.
+void writeKeyLight(Output& out, Point3 at, const char* colourText, bool soft, double spread) {
+  out.text("light_source { ");
+  vector3(out, at);
+  out.text(" color ");
+  out.text(colourText);
+  if (soft) {
+    out.text("\n  area_light <");
+    out.fixed(spread);
+    out.text(", 0, 0>, <0, 0, ");
+    out.fixed(spread);
+    out.text(">, 5, 5 adaptive 1 jitter circular orient");
+  }
+  out.text(" }\n");
+}
+
+void writeLights(Output& out, const PerspectiveCamera& camera, const ViewBasis& basis,
+                 const Box& box, const SceneLook& look) {
+  const Point3 middle = (box.min + box.max) * 0.5;
+  if (look.light == Light::kSun) {
+    // High on the right and a little in front, far enough to be nearly parallel.
+    const Point3 toSun = Normalized(basis.right * 0.5 + Point3{0, 1.2, 0} + basis.back * 0.6);
+    writeKeyLight(out, middle + toSun * (camera.distance * 20), "rgb <1, 0.92, 0.8>", look.ground,
+                  camera.distance * 1.0);
+    out.text("light_source { ");
+    vector3(out, camera.location);
+    out.text(" color rgb <0.22, 0.26, 0.34> shadowless }\n\n");
+    return;
+  }
   // The key light stands above and to the left of the camera, a fill light at the camera.
   const Point3 key = camera.location + (basis.up * 0.6 - basis.right * 0.4) * camera.distance;
-  out.text("light_source { ");
-  vector3(out, key);
-  out.text(" color rgb <1, 1, 1> }\n");
+  writeKeyLight(out, key, "rgb <1, 1, 1>", look.ground, camera.distance * 0.15);
   out.text("light_source { ");
   vector3(out, camera.location);
   out.text(" color rgb <0.35, 0.35, 0.35> shadowless }\n\n");
 }
 
+// A plane through the lowest point of the drawing, matt and a shade darker than the
+// background, so the plant stands on something without a visible horizon line.
+void writeGround(Output& out, const Box& box, const SceneLook& look) {
+  const Colour& b = look.background;
+  out.text("plane { y, ");
+  out.fixed(box.min.y);
+  out.text("\n  texture { pigment { color ");
+  colour(out, {b.red * 0.85, b.green * 0.83, b.blue * 0.78});
+  out.text(" } finish { ambient 0.35 diffuse 0.6 } }\n}\n");
+}
+
 }  // namespace
 
-void WriteRenderScene(const Drawing& drawing, View view, double aspect, std::string_view title,
-                      Output& out) {
+void WriteRenderScene(const Drawing& drawing, const ScenePlan& plan,
+                      const PerspectiveCamera& camera, View view, const SceneLook& look,
+                      std::string_view title, Output& out) {
+  const Box box = BoundingBox(drawing);
   out.text("// ");
   out.text(title);
-  out.text(", drawn by lsys render\n#version 3.7;\nglobal_settings { assumed_gamma 1.0 }\n\n");
-  writeTextures(out);
-  writePlant(out, drawing);
-  writeCameraAndLight(out, FitPerspective(drawing, view, aspect), BasisOf(view));
+  out.text(", drawn by lsys\n#version 3.7;\nglobal_settings { assumed_gamma 1.0 }\n\n");
+  writeTextures(out, plan, look.palette);
+  writePlant(out, drawing, plan);
+  out.text("background { color ");
+  colour(out, look.background);
+  out.text(" }\n");
+  writeCamera(out, camera);
+  writeLights(out, camera, BasisOf(view), box, look);
+  if (look.ground) writeGround(out, box, look);
   out.text("object { LSys_Plant }\n");
 }
 

@@ -1,23 +1,41 @@
-// The scene that `lsys render` gives POV-Ray: a scene of its own, not the lsys2pov one. It
-// starts with `#version 3.7;` and `assumed_gamma 1.0`, declares the stem and leaf textures by
-// colour index in one place, declares the plant as one object `LSys_Plant` (a union of cones
-// and spheres by stem colour, and of mesh2 leaves by leaf colour) that another scene can place,
-// and ends with a camera fitted to the drawing and a light from the camera's side. Nothing in
-// it makes POV-Ray 3.7 warn: degenerate primitives are left out and single members are not
-// wrapped in a union.
+// The scene that `lsys render` and `lsys animate` give POV-Ray: a scene of its own, not the
+// lsys2pov one, laid out for POV-Ray to read fast. It starts with `#version 3.7;` and
+// `assumed_gamma 1.0`, declares one texture per palette entry the plant uses, declares the
+// plant as one object `LSys_Plant` that another scene can place, and ends with the background,
+// a camera fitted to the drawing, the lights and, when asked, a ground. The plant is a union of
+//   - per stem entry, one union of bare cones (cylinders where both radii are equal) and the
+//     spheres that round its joints (ScenePlan), with the entry's texture once;
+//   - per leaf entry, one mesh2 of all its leaves' fans, with the entry's texture.
+// Nothing in it makes POV-Ray 3.7 warn: degenerate primitives are left out and single members
+// are not wrapped in a union.
 #pragma once
 
 #include <string_view>
 
 #include "common/output.h"
 #include "companion/picture/drawing.h"
+#include "companion/picture/palette.h"
+#include "companion/picture/scene_plan.h"
 #include "companion/picture/view.h"
 
 namespace lsys {
 
-// Writes the scene of the non-empty drawing for the view and the picture's aspect ratio
-// (width / height) to out. title names the description in the scene's first comment.
-void WriteRenderScene(const Drawing& drawing, View view, double aspect, std::string_view title,
-                      Output& out);
+enum class Light {
+  kStudio,  // a white key light above and left of the camera, and a soft fill at the camera
+  kSun,     // warm sunlight from high up on the right, with a cool sky fill
+};
+
+struct SceneLook {
+  Palette palette = Palette::Natural();
+  Colour background{1.0, 1.0, 1.0};
+  bool ground = false;  // a plane under the plant that catches a soft shadow
+  Light light = Light::kStudio;
+};
+
+// Writes the scene of the non-empty drawing for the view, under the camera, to out; plan is
+// PlanScene(drawing, look.palette). title names the description in the scene's first comment.
+void WriteRenderScene(const Drawing& drawing, const ScenePlan& plan,
+                      const PerspectiveCamera& camera, View view, const SceneLook& look,
+                      std::string_view title, Output& out);
 
 }  // namespace lsys

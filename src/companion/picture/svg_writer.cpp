@@ -21,8 +21,7 @@ void hexColour(Output& out, const Colour& c) {
   static const char kDigits[] = "0123456789abcdef";
   out.character('#');
   for (double channel : {c.red, c.green, c.blue}) {
-    const double encoded = std::pow(std::clamp(channel, 0.0, 1.0), 1 / 2.2);
-    const int byte = static_cast<int>(std::lround(encoded * 255));
+    const int byte = ToSrgbByte(channel);
     out.character(kDigits[byte / 16]);
     out.character(kDigits[byte % 16]);
   }
@@ -61,8 +60,8 @@ struct Painted {
 
 }  // namespace
 
-void WriteSvg(const Drawing& drawing, View view, int width, int height, std::string_view title,
-              Output& out) {
+void WriteSvg(const Drawing& drawing, View view, int width, int height, const Palette& palette,
+              std::string_view title, Output& out) {
   const OrthographicFit fit = FitOrthographic(drawing, view, width, height);
   const auto x = [&](Point3 p) { return fit.offsetX + fit.scale * Dot(p, fit.basis.right); };
   const auto y = [&](Point3 p) { return fit.offsetY - fit.scale * Dot(p, fit.basis.up); };
@@ -105,9 +104,16 @@ void WriteSvg(const Drawing& drawing, View view, int width, int height, std::str
         out.character(',');
         number(out, y(p));
       }
+      // Stroked in its own colour as well, so that leaves which share an edge meet without
+      // the hairline of background that antialiasing leaves between two fills.
+      const Colour& colour = palette.colourOf(PalettePart::kLeaf, leaf.colour);
       out.text("\" fill=\"");
-      hexColour(out, LeafColour(leaf.colour));
-      out.text("\"/>\n");
+      hexColour(out, colour);
+      out.text("\" stroke=\"");
+      hexColour(out, colour);
+      out.text("\" stroke-width=\"");
+      number(out, kLeafSeamStroke);
+      out.text("\" stroke-linejoin=\"round\"/>\n");
       continue;
     }
     const Segment& s = drawing.segments[item.index];
@@ -125,7 +131,7 @@ void WriteSvg(const Drawing& drawing, View view, int width, int height, std::str
     out.text("\" stroke-width=\"");
     number(out, std::max(diameter * fit.scale, kMinimumStrokeWidth));
     out.text("\" stroke=\"");
-    hexColour(out, StemColour(drawing.segmentColour(item.index)));
+    hexColour(out, palette.colourOf(PalettePart::kStem, drawing.segmentColour(item.index)));
     out.text("\"/>\n");
   }
   out.text("</g>\n</svg>\n");

@@ -75,19 +75,27 @@ TEST(WriteRenderScene, DeclaresVersionTexturesAndOnePlantOfTheDrawnPrimitives) {
   std::string text;
   {
     Output out = Output::ToString(text);
-    WriteRenderScene(sample.view(), View::kFront, 4.0 / 3.0, "sample", out);
+    const Drawing drawing = sample.view();
+    const SceneLook look;
+    WriteRenderScene(drawing, PlanScene(drawing, look.palette),
+                     FitPerspective(drawing, View::kFront, 4.0 / 3.0), View::kFront, look, "sample",
+                     out);
   }
   EXPECT_NE(text.find("\n#version 3.7;\nglobal_settings { assumed_gamma 1.0 }\n"),
             std::string::npos);
   EXPECT_EQ(countOf(text, "#declare LSys_Plant = union {"), 1u);
-  // the segment of no length is left out; the tapering one has no end sphere
+  // the segment of no length is left out; the two others taper; one sphere rounds the turn
+  // between them
   EXPECT_EQ(countOf(text, "cone {"), 2u);
+  EXPECT_EQ(countOf(text, "cylinder {"), 0u);
   EXPECT_EQ(countOf(text, "sphere {"), 1u);
-  EXPECT_NE(text.find("LSys_Stem_Texture(0)"), std::string::npos);
-  EXPECT_NE(text.find("LSys_Stem_Texture(3)"), std::string::npos);
+  // one texture per palette entry, declared once and used once
+  EXPECT_EQ(countOf(text, "LSys_Stem_0"), 2u);
+  EXPECT_EQ(countOf(text, "LSys_Stem_3"), 2u);
+  EXPECT_EQ(countOf(text, "pigment"), 3u);
   // only the leaf with an area, in its colour
   EXPECT_EQ(countOf(text, "mesh2 {"), 1u);
-  EXPECT_NE(text.find("LSys_Leaf_Texture(2)"), std::string::npos);
+  EXPECT_NE(text.find("texture { LSys_Leaf_2 }"), std::string::npos);
   EXPECT_NE(text.find("face_indices { 4,"), std::string::npos);
   EXPECT_EQ(countOf(text, "camera {"), 1u);
   EXPECT_EQ(text.substr(text.size() - 22), "object { LSys_Plant }\n");
@@ -101,7 +109,9 @@ TEST(WriteRenderScene, WrapsASingleMemberInAnObjectNotAUnion) {
   std::string text;
   {
     Output out = Output::ToString(text);
-    WriteRenderScene(drawing, View::kFront, 1.0, "one", out);
+    const SceneLook look;
+    WriteRenderScene(drawing, PlanScene(drawing, look.palette),
+                     FitPerspective(drawing, View::kFront, 1.0), View::kFront, look, "one", out);
   }
   EXPECT_EQ(countOf(text, "union"), 0u) << text;
   EXPECT_EQ(countOf(text, "#declare LSys_Plant = object {"), 1u);
@@ -112,13 +122,18 @@ TEST(WriteSvg, DrawsTheDrawnSegmentsAsLinesAndLeavesAsPolygons) {
   std::string text;
   {
     Output out = Output::ToString(text);
-    WriteSvg(sample.view(), View::kFront, 80, 60, "a<b", out);
+    WriteSvg(sample.view(), View::kFront, 80, 60, Palette::Natural(), "a<b", out);
   }
   EXPECT_EQ(text.rfind("<?xml", 0), 0u);
   EXPECT_NE(text.find("viewBox=\"0 0 80 60\""), std::string::npos);
   EXPECT_NE(text.find("<title>a&lt;b</title>"), std::string::npos);
   EXPECT_EQ(countOf(text, "<line "), 2u);
   EXPECT_EQ(countOf(text, "<polygon "), 1u);
+  // a leaf is stroked in its own fill colour, so two leaves that share an edge show no seam
+  const std::size_t fill = text.find("fill=\"#", text.find("<polygon "));
+  const std::size_t stroke = text.find("stroke=\"#", fill);
+  ASSERT_NE(stroke, std::string::npos);
+  EXPECT_EQ(text.substr(fill + 6, 7), text.substr(stroke + 8, 7));
   EXPECT_EQ(text.substr(text.size() - 12), "</g>\n</svg>\n");
 }
 

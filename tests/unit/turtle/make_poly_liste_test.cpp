@@ -47,9 +47,11 @@ struct Interpretation {
   std::vector<const Polygon*> polygons;
 };
 
-Interpretation Interpret(std::unique_ptr<ModuleString> word, float gamma = 45.0f) {
+Interpretation Interpret(std::unique_ptr<ModuleString> word, float gamma = 45.0f,
+                         PictureReading reading = {}) {
   Interpretation run;
   run.lsystem->gamma = gamma;
+  run.lsystem->pictureReading = reading;
   run.lsystem->setAxiom(std::move(word));
   run.printed = CaptureOutput([&] { MakePolyListe(*run.lsystem); });
   run.segments = run.lsystem->segments;
@@ -244,6 +246,45 @@ TEST(MakePolyListe, EachSegmentRecordsTheColourIndexInForceWhenDrawn) {
     const Interpretation run = Interpret(SignedWord(c.word));
     ASSERT_EQ(run.lsystem->segments.size(), c.colours.size()) << c.word;
     EXPECT_EQ(run.lsystem->segmentColours, c.colours) << c.word;
+  }
+}
+
+// How the companion reads the word for its pictures: a branch keeps its colour to itself, and
+// a width set before a branch's first segment gives that segment both ends.
+TEST(MakePolyListe, PictureReadingKeepsColoursInBranchesAndStartsBranchesAtTheirWidth) {
+  struct Radii {
+    float start, end;
+  };
+  struct Case {
+    const char* word;
+    std::vector<std::uint8_t> colours;
+    std::vector<Radii> radii;
+    std::uint8_t polygonColour = 0;
+  };
+  const std::vector<Case> cases = {
+      {"?(5)[?(9)F]F", {8, 4}, {{0.1f, 0.1f}, {0.1f, 0.1f}}},
+      {"[?F[?F]F]F", {1, 2, 1, 0}, {{0.1f, 0.1f}, {0.1f, 0.1f}, {0.1f, 0.1f}, {0.1f, 0.1f}}},
+      {"!(0.5)FF", {0, 0}, {{0.5f, 0.5f}, {0.5f, 0.5f}}},
+      {"F[!(0.3)F]F", {0, 0, 0}, {{0.1f, 0.1f}, {0.3f, 0.3f}, {0.1f, 0.1f}}},
+      // after a segment, a width tapers as in the scene
+      {"F!(0.5)F", {0, 0}, {{0.1f, 0.1f}, {0.1f, 0.5f}}},
+      {"[F!(0.3)F]", {0, 0}, {{0.1f, 0.1f}, {0.1f, 0.3f}}},
+      // ']' returns to the parent, whose next segment tapers from its own width
+      {"F[F]!(0.4)F", {0, 0, 0}, {{0.1f, 0.1f}, {0.1f, 0.1f}, {0.1f, 0.4f}}},
+      {"[?{.f.f}]{.f.f}", {}, {}, 0},
+      {"?[]]F", {1}, {{0.1f, 0.1f}}},  // an unmatched ']' changes nothing
+  };
+  for (const Case& c : cases) {
+    const Interpretation run = Interpret(SignedWord(c.word), 45.0f, PictureReading::ForPictures());
+    EXPECT_EQ(run.lsystem->segmentColours, c.colours) << c.word;
+    ASSERT_EQ(run.segments.size(), c.radii.size()) << c.word;
+    for (std::size_t i = 0; i < c.radii.size(); ++i) {
+      EXPECT_EQ(run.segments[i].startRadius, c.radii[i].start) << c.word << " segment " << i;
+      EXPECT_EQ(run.segments[i].endRadius, c.radii[i].end) << c.word << " segment " << i;
+    }
+    if (!run.polygons.empty()) {
+      EXPECT_EQ(run.polygons.back()->colour, c.polygonColour) << c.word;
+    }
   }
 }
 
