@@ -7,7 +7,7 @@ set(lsys_maintainer "lsys2pov developers <maintainers@lsys2pov.org>")
 # What the programs run besides the shared libraries, which dpkg-shlibdeps finds itself
 # (libfparser4, libstdc++6, libc6): POV-Ray for `lsys render`. A command that starts running
 # another program appends its package here.
-set(lsys_package_depends povray)
+set(lsys_package_depends povray ffmpeg)
 set(lsys_package_suggests povray-includes)
 
 # packaging/changelog is the Debian changelog, newest entry first. Its version must be the

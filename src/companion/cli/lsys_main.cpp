@@ -6,6 +6,7 @@
 #include <exception>
 #include <new>
 
+#include "companion/commands/animate_command.h"
 #include "companion/commands/check_command.h"
 #include "companion/commands/export_command.h"
 #include "companion/commands/info_command.h"
@@ -27,6 +28,7 @@ int runCommandLine(int argc, char** argv) {
   lsys::AddRenderCommand(app, exitCode);
   lsys::AddExportCommand(app, exitCode);
   lsys::AddInfoCommand(app, exitCode);
+  lsys::AddAnimateCommand(app, exitCode);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

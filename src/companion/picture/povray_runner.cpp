@@ -13,20 +13,10 @@
 extern char** environ;
 
 namespace lsys {
-PovRayRun RunPovRay(const std::string& scene, const std::string& image, int width, int height,
-                    bool echo, const PovRaySettings& settings) {
-  PovRayRun run;
+ProgramRun RunProgram(std::vector<std::string> arguments, bool echo) {
+  ProgramRun run;
   int pipeEnds[2];
-  if (::pipe(pipeEnds) != 0) return run;
-  std::vector<std::string> arguments = {"povray",
-                                        "-D",
-                                        settings.antialias ? "+A0.3" : "-A",
-                                        "+FN",
-                                        "+W" + std::to_string(width),
-                                        "+H" + std::to_string(height),
-                                        "+I" + scene,
-                                        "+O" + image};
-  if (settings.threads > 0) arguments.push_back("+WT" + std::to_string(settings.threads));
+  if (::pipe2(pipeEnds, O_CLOEXEC) != 0) return run;
   std::vector<char*> argv;
   for (std::string& argument : arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);
@@ -39,7 +29,7 @@ PovRayRun RunPovRay(const std::string& scene, const std::string& image, int widt
   posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
   pid_t child = 0;
-  const int spawned = posix_spawnp(&child, "povray", &actions, nullptr, argv.data(), environ);
+  const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   ::close(pipeEnds[1]);
   if (spawned != 0) {
@@ -62,6 +52,20 @@ PovRayRun RunPovRay(const std::string& scene, const std::string& image, int widt
   }
   if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
   return run;
+}
+
+PovRayRun RunPovRay(const std::string& scene, const std::string& image, int width, int height,
+                    bool echo, const PovRaySettings& settings) {
+  std::vector<std::string> arguments = {"povray",
+                                        "-D",
+                                        settings.antialias ? "+A0.3" : "-A",
+                                        "+FN",
+                                        "+W" + std::to_string(width),
+                                        "+H" + std::to_string(height),
+                                        "+I" + scene,
+                                        "+O" + image};
+  if (settings.threads > 0) arguments.push_back("+WT" + std::to_string(settings.threads));
+  return RunProgram(std::move(arguments), echo);
 }
 
 std::vector<std::string> PovRayComplaints(const std::string& log) {

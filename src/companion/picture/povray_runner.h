@@ -1,4 +1,5 @@
-// Runs Debian's POV-Ray on a scene file and keeps what it said.
+// Runs Debian's POV-Ray on a scene file and keeps what it said; and, for the other programs the
+// pictures need (ffmpeg), the same way of running a program.
 #pragma once
 
 #include <string>
@@ -6,11 +7,17 @@
 
 namespace lsys {
 
-struct PovRayRun {
-  bool started = false;  // false: no `povray` could be run (not installed)
-  int exitCode = -1;     // POV-Ray's exit code; -1 when it did not end normally
+struct ProgramRun {
+  bool started = false;  // false: the program could not be run (not installed)
+  int exitCode = -1;     // its exit code; -1 when it did not end normally
   std::string log;       // everything it wrote to its standard output and error
 };
+using PovRayRun = ProgramRun;
+
+// Runs the program arguments[0], found on the PATH, with the arguments, standard input from
+// /dev/null, and its standard output and error kept in the log (and passed on to standard
+// error as they come when echo is set). Safe to call from several threads at once.
+ProgramRun RunProgram(std::vector<std::string> arguments, bool echo);
 
 struct PovRaySettings {
   bool antialias = true;

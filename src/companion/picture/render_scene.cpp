@@ -205,15 +205,26 @@ void WriteRenderScene(const Drawing& drawing, const ScenePlan& plan,
   out.text("// ");
   out.text(title);
   out.text(", drawn by lsys\n#version 3.7;\nglobal_settings { assumed_gamma 1.0 }\n\n");
-  writeTextures(out, plan, look.palette);
-  writePlant(out, drawing, plan);
+  const bool nothingDrawn = plan.stems.empty() && plan.leaves.empty();
+  if (!nothingDrawn) {
+    writeTextures(out, plan, look.palette);
+    writePlant(out, drawing, plan);
+  }
   out.text("background { color ");
   colour(out, look.background);
   out.text(" }\n");
   writeCamera(out, camera);
   writeLights(out, camera, BasisOf(view), box, look);
-  if (look.ground) writeGround(out, box, look);
-  out.text("object { LSys_Plant }\n");
+  if (look.ground && !box.empty) writeGround(out, box, look);
+  if (!nothingDrawn) {
+    out.text("object { LSys_Plant }\n");
+    return;
+  }
+  // Nothing drawn yet (an early frame of an animation): an invisible speck behind the camera
+  // keeps POV-Ray from warning about a scene without objects.
+  out.text("sphere { ");
+  vector3(out, camera.location - camera.direction);
+  out.text(", 0.000001 no_image no_shadow no_reflection }\n");
 }
 
 }  // namespace lsys

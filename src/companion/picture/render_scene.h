@@ -32,7 +32,8 @@ struct SceneLook {
   Light light = Light::kStudio;
 };
 
-// Writes the scene of the non-empty drawing for the view, under the camera, to out; plan is
+// Writes the scene of the drawing for the view, under the camera, to out (a drawing of nothing
+// gives the background and an invisible speck, so that POV-Ray does not warn); plan is
 // PlanScene(drawing, look.palette). title names the description in the scene's first comment.
 void WriteRenderScene(const Drawing& drawing, const ScenePlan& plan,
                       const PerspectiveCamera& camera, View view, const SceneLook& look,

@@ -8,11 +8,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "support/png_image.h"
 #include "support/scratch_folder.h"
@@ -140,6 +142,114 @@ TEST(PlantLooks, RenderOfTheWeedWithoutAWidthCoversItsShareOfTheFrame) {
   // the file's own radius of 0.1 is a ghost; a wider line covers more
   EXPECT_LT(coverage("--line-width off"), automatic / 2);
   EXPECT_GT(coverage("--line-width 6"), automatic * 1.3);
+}
+
+int drawnPixels(const RgbImage& picture) {
+  int drawn = 0;
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      const unsigned char* p = picture.at(x, y);
+      drawn += std::max({255 - p[0], 255 - p[1], 255 - p[2]}) > 24;
+    }
+  }
+  return drawn;
+}
+
+// The frames of an animation as PNGs, split by ffmpeg: frame01.png, frame02.png, ...
+std::vector<RgbImage> framesOf(const ScratchFolder& folder, const std::string& animation) {
+  const std::string pattern = folder.write("frame01.png", "");
+  const std::string frames = pattern.substr(0, pattern.size() - 11);
+  const std::string command =
+      "ffmpeg -loglevel error -y -i " + quoted(animation) + " " + quoted(frames + "frame%02d.png");
+  std::vector<RgbImage> images;
+  if (std::system(command.c_str()) != 0) return images;
+  for (int i = 1;; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "frame%02d.png", i);
+    RgbImage image;
+    if (!testing_support::ReadPng(frames + name, image)) break;
+    images.push_back(image);
+  }
+  return images;
+}
+
+TEST(PlantLooks, AnimateRendersOneFramePerStepAsThePlantGrowsInAFixedFrame) {
+  if (!onPath("povray") || !onPath("ffmpeg")) GTEST_SKIP() << "POV-Ray or ffmpeg is missing";
+  const ScratchFolder folder;
+  const std::string weed = folder.write("weed.ls", kWeed);
+  const std::string gif = folder.write("weed.gif", "");
+  const LsysRun run =
+      lsys(folder, "animate " + quoted(weed) + " --quiet --size 80x60 --steps 3 -o " + quoted(gif));
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_EQ(run.errors, "");
+  const std::vector<RgbImage> frames = framesOf(folder, gif);
+  ASSERT_EQ(frames.size(), 4u);  // generations 0 to 3
+  for (const RgbImage& frame : frames) {
+    EXPECT_EQ(frame.width, 80);
+    EXPECT_EQ(frame.height, 60);
+  }
+  // generation 0 is one segment of the 25 units the last one is tall
+  const int first = drawnPixels(frames.front());
+  const int last = drawnPixels(frames.back());
+  EXPECT_GT(first, 0);
+  EXPECT_LT(first * 5, last) << first << " against " << last;
+  for (std::size_t i = 1; i < frames.size(); ++i) {
+    EXPECT_LE(drawnPixels(frames[i - 1]), drawnPixels(frames[i])) << "frame " << i;
+  }
+
+  // MP4 needs even sides: an odd size is rounded up.
+  const std::string mp4 = folder.write("weed.mp4", "");
+  const LsysRun video =
+      lsys(folder,
+           "animate " + quoted(weed) + " --quiet --size 41x31 --steps 1 --draft -o " + quoted(mp4));
+  ASSERT_EQ(video.exitCode, 0) << video.errors;
+  const std::vector<RgbImage> videoFrames = framesOf(folder, mp4);
+  ASSERT_FALSE(videoFrames.empty());
+  EXPECT_EQ(videoFrames.front().width % 2, 0);
+  EXPECT_EQ(videoFrames.front().height % 2, 0);
+}
+
+TEST(PlantLooks, AnimateFailsWithTheWordsOfTheToolThatFailed) {
+  const ScratchFolder folder;
+  const std::string weed = folder.write("weed.ls", kWeed);
+  const std::string tools = folder.write("tools", "") + ".d";
+  ASSERT_EQ(std::system(("mkdir -p " + quoted(tools)).c_str()), 0);
+  const auto fakeTool = [&](const std::string& name, const std::string& words) {
+    const std::string path = tools + "/" + name;
+    std::ofstream(path) << "#!/bin/sh\necho '" << words << "' >&2\nexit 1\n";
+    ASSERT_EQ(std::system(("chmod +x " + quoted(path)).c_str()), 0);
+  };
+  fakeTool("povray", "Parse Error: broken on purpose");
+  const std::string gif = quoted(folder.write("weed.gif", ""));
+  // the fake tools come first on the PATH only for these runs
+  const std::string withTools = "env PATH=" + quoted(tools) + ":\"$PATH\" ";
+  const auto animate = [&](const std::string& output) {
+    const std::string errors = folder.write("stderr", "");
+    const int status =
+        std::system((withTools + quoted(LSYS_BINARY) + " animate " + quoted(weed) +
+                     " --quiet --size 40x30 --steps 1 -o " + output + " 2>" + quoted(errors))
+                        .c_str());
+    std::ifstream in(errors);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return LsysRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, text.str()};
+  };
+  LsysRun failed = animate(gif);
+  EXPECT_EQ(failed.exitCode, 1);
+  EXPECT_NE(failed.errors.find("broken on purpose"), std::string::npos) << failed.errors;
+  EXPECT_NE(failed.errors.find("could not render frame"), std::string::npos) << failed.errors;
+
+  if (!onPath("povray")) return;
+  ASSERT_EQ(std::system(("rm " + quoted(tools + "/povray")).c_str()), 0);
+  fakeTool("ffmpeg", "Unknown encoder on purpose");
+  failed = animate(gif);
+  EXPECT_EQ(failed.exitCode, 1);
+  EXPECT_NE(failed.errors.find("Unknown encoder on purpose"), std::string::npos) << failed.errors;
+  EXPECT_NE(failed.errors.find("ffmpeg could not encode"), std::string::npos) << failed.errors;
+
+  failed = animate(quoted(folder.write("weed.avi", "")));
+  EXPECT_EQ(failed.exitCode, 1);
+  EXPECT_NE(failed.errors.find(".gif, .mp4 or .webp"), std::string::npos) << failed.errors;
 }
 
 TEST(PlantLooks, BadPictureOptionsAreUsageErrorsAndABadPaletteFileFails) {
