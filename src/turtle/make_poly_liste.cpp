@@ -40,9 +40,13 @@ class Interpreter {
   LSystem& lsystem_;
   Turtle turtle_;
   std::uint8_t colourIndex_ = 0;
-  // For PictureReading: the colour indices saved by '[', and whether no segment has been
-  // drawn since the drawing or the current branch began.
-  std::vector<std::uint8_t> savedColours_;
+  // For PictureReading: whether no segment has been drawn since the drawing or the current
+  // branch began, and what '[' saved of that and of the colour index for its ']'.
+  struct SavedReading {
+    std::uint8_t colour;
+    bool branchUndrawn;
+  };
+  std::vector<SavedReading> savedReadings_;
   bool branchUndrawn_ = true;
   bool polygonMode_ = false;
   std::shared_ptr<Polygon> currentPolygon_;
@@ -124,7 +128,9 @@ void Interpreter::interpret(Module module) {
       break;
     case '[':
       turtle_.push();
-      if (lsystem_.pictureReading.branchesKeepColour) savedColours_.push_back(colourIndex_);
+      if (lsystem_.pictureReading.branchesKeepColour || lsystem_.pictureReading.widthStartsBranch) {
+        savedReadings_.push_back({colourIndex_, branchUndrawn_});
+      }
       branchUndrawn_ = true;
       break;
     case ']':
@@ -133,9 +139,11 @@ void Interpreter::interpret(Module module) {
         console.text("ERROR::STACKUNDERFLOW ");
         console.integer(turtle_.depth());
         console.character('\n');
-      } else if (!savedColours_.empty()) {
-        colourIndex_ = savedColours_.back();
-        savedColours_.pop_back();
+      } else if (!savedReadings_.empty()) {
+        // The parent goes on as it was: a branch left empty does not make it undrawn.
+        if (lsystem_.pictureReading.branchesKeepColour) colourIndex_ = savedReadings_.back().colour;
+        branchUndrawn_ = savedReadings_.back().branchUndrawn;
+        savedReadings_.pop_back();
       }
       break;
     case '!':

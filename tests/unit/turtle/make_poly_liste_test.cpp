@@ -271,6 +271,9 @@ TEST(MakePolyListe, PictureReadingKeepsColoursInBranchesAndStartsBranchesAtTheir
       {"[F!(0.3)F]", {0, 0}, {{0.1f, 0.1f}, {0.1f, 0.3f}}},
       // ']' returns to the parent, whose next segment tapers from its own width
       {"F[F]!(0.4)F", {0, 0, 0}, {{0.1f, 0.1f}, {0.1f, 0.1f}, {0.1f, 0.4f}}},
+      // an empty branch leaves the parent drawn, or undrawn
+      {"F[+]!(0.4)F", {0, 0}, {{0.1f, 0.1f}, {0.1f, 0.4f}}},
+      {"[+]!(0.4)F", {0}, {{0.4f, 0.4f}}},
       {"[?{.f.f}]{.f.f}", {}, {}, 0},
       {"?[]]F", {1}, {{0.1f, 0.1f}}},  // an unmatched ']' changes nothing
   };
