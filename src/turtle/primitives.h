@@ -5,13 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace lsys {
+#include "common/vector_math.h"
 
-struct Vector3f {
-  float x = 0.0f;
-  float y = 0.0f;
-  float z = 0.0f;
-};
+namespace lsys {
 
 // The width (radius) the turtle draws with until a `!` sets another.
 inline constexpr float kDefaultWidth = 0.1f;

@@ -28,12 +28,12 @@ const SineCosine& Turtle::AngleCache::of(double angle) {
 }
 
 void Turtle::rotatePair(double angle, const Vector3& axis, Vector3& a, Vector3& b, bool normalise) {
-  const Matrix3 m = rotationMatrix(angles_.of(angle), axis);
-  a = multiply(m, a);
-  b = multiply(m, b);
+  const Matrix3 m = RotationMatrix(angles_.of(angle), axis);
+  a = Multiply(m, a);
+  b = Multiply(m, b);
   if (normalise) {
-    a = normalize(a);
-    b = normalize(b);
+    a = Normalized(a);
+    b = Normalized(b);
   }
 }
 
@@ -48,8 +48,8 @@ void Turtle::turnAround() { rotatePair(3.141592654, up_, heading_, left_, false)
 void Turtle::levelOut() {
   if (heading_.x == 0.0 && heading_.y == 0.0) return;
   const Vector3 vertical{0.0, 0.0, 1.0};
-  left_ = cross(heading_, vertical);
-  up_ = cross(heading_, left_);
+  left_ = Cross(heading_, vertical);
+  up_ = Cross(heading_, left_);
   if (up_.z < 0.0) {
     up_ = {-up_.x, -up_.y, -up_.z};
     left_ = {-left_.x, -left_.y, -left_.z};

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "turtle/vector_math.h"
+#include "common/vector_math.h"
 
 namespace lsys {
 

@@ -6,15 +6,6 @@
 #include "common/finite.h"
 
 namespace lsys {
-Point3 Cross(Point3 a, Point3 b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
-Point3 Normalized(Point3 a) {
-  const double length = std::sqrt(Dot(a, a));
-  return length > 0.0 ? a * (1.0 / length) : a;
-}
-
 bool IsDrawnSegment(const Segment& segment) {
   if (!IsFiniteSegment(segment)) return false;
   const Point3 axis = ToScene(segment.end) - ToScene(segment.start);

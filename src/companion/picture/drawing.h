@@ -36,20 +36,6 @@ struct Drawing {
 // The view of the turtle's results in the run record.
 Drawing DrawingOf(const LSystem& lsystem);
 
-// A point of the scene frame, in double precision.
-struct Point3 {
-  double x = 0.0;
-  double y = 0.0;
-  double z = 0.0;
-};
-
-inline Point3 operator+(Point3 a, Point3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-inline Point3 operator-(Point3 a, Point3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-inline Point3 operator*(Point3 a, double s) { return {a.x * s, a.y * s, a.z * s}; }
-inline double Dot(Point3 a, Point3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Point3 Cross(Point3 a, Point3 b);
-Point3 Normalized(Point3 a);
-
 // The turtle point in the scene frame: (x, y, z) becomes (y, z, -x).
 inline Point3 ToScene(const Vector3f& p) {
   return {static_cast<double>(p.y), static_cast<double>(p.z), -static_cast<double>(p.x)};

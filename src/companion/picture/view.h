@@ -51,8 +51,8 @@ inline constexpr double kVerticalFieldOfView = 30.0;
 PerspectiveCamera FitPerspective(const Drawing& drawing, View view, double aspect);
 
 // A parallel projection onto a picture of width x height units, y downwards: a scene point p
-// lands at (offsetX + scale * dot(p, right), offsetY - scale * dot(p, up)). Depth is
-// dot(p, back), larger nearer the viewer. The drawing must not be empty.
+// lands at (offsetX + scale * Dot(p, right), offsetY - scale * Dot(p, up)). Depth is
+// Dot(p, back), larger nearer the viewer. The drawing must not be empty.
 struct OrthographicFit {
   ViewBasis basis;
   double scale = 1.0;

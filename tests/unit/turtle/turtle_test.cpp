@@ -119,9 +119,9 @@ TEST(Turtle, RepeatedAnglesRotateAsFreshOnes) {
   for (int i = 0; i < 2000; ++i) {
     const double angle = (i * 7 % 41 - 20) * 0.05;
     turtle.turn(angle);
-    const Matrix3 m = rotationMatrix(angle, up);
-    heading = normalize(multiply(m, heading));
-    left = normalize(multiply(m, left));
+    const Matrix3 m = RotationMatrix(angle, up);
+    heading = Normalized(Multiply(m, heading));
+    left = Normalized(Multiply(m, left));
     ASSERT_EQ(turtle.heading().x, heading.x) << i;
     ASSERT_EQ(turtle.heading().y, heading.y) << i;
     ASSERT_EQ(turtle.left().x, left.x) << i;

@@ -1,17 +1,26 @@
-// Double-precision vector and matrix arithmetic under the turtle. Every formula is evaluated
-// left to right as written, so results are the same bytes on every build. The small ones are
-// inline: the turtle calls them several times per module.
+// The vector arithmetic of the whole program, in one place:
+//   - Vec3<T>: three coordinates. Vector3f (float) is how primitives are stored; Vector3
+//     (double) is what the turtle computes with, and what the companion's picture code uses
+//     for scene points (Point3 is the same type);
+//   - the double functions the turtle's exact results rest on. Every formula is evaluated left
+//     to right as written, so results are the same bytes on every build; the small ones are
+//     inline, since the turtle calls them several times per module.
 #pragma once
 
 #include <cmath>
 
 namespace lsys {
 
-struct Vector3 {
-  double x = 0.0;
-  double y = 0.0;
-  double z = 0.0;
+template <typename T>
+struct Vec3 {
+  T x{};
+  T y{};
+  T z{};
 };
+
+using Vector3f = Vec3<float>;
+using Vector3 = Vec3<double>;
+using Point3 = Vector3;
 
 // Three rows; entry (i, j) is column j of row i.
 struct Matrix3 {
@@ -26,17 +35,25 @@ struct SineCosine {
   double cosine = 1.0;
 };
 
+inline Vector3 operator+(const Vector3& a, const Vector3& b) {
+  return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline Vector3 operator-(const Vector3& a, const Vector3& b) {
+  return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline Vector3 operator*(const Vector3& a, double s) { return {a.x * s, a.y * s, a.z * s}; }
+
 // (a.x*b.x + a.y*b.y) + a.z*b.z
-inline double dot(const Vector3& a, const Vector3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+inline double Dot(const Vector3& a, const Vector3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
 // a x b
-inline Vector3 cross(const Vector3& a, const Vector3& b) {
+inline Vector3 Cross(const Vector3& a, const Vector3& b) {
   return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
 // The vector scaled to unit length by multiplying with 1 / length. A vector of length 0 has no
 // direction and comes back unchanged.
-inline Vector3 normalize(const Vector3& v) {
+inline Vector3 Normalized(const Vector3& v) {
   const double squared = v.x * v.x + v.y * v.y + v.z * v.z;
   if (squared == 0.0) return v;
   const double s = 1.0 / std::sqrt(squared);
@@ -44,16 +61,16 @@ inline Vector3 normalize(const Vector3& v) {
 }
 
 // M * v with v as a column vector.
-inline Vector3 multiply(const Matrix3& m, const Vector3& v) {
-  return Vector3{dot(m.r0, v), dot(m.r1, v), dot(m.r2, v)};
+inline Vector3 Multiply(const Matrix3& m, const Vector3& v) {
+  return Vector3{Dot(m.r0, v), Dot(m.r1, v), Dot(m.r2, v)};
 }
 
 // The rotation by the angle (radians) about the axis, which is used as given, not normalised.
 // For a unit axis a positive angle turns counter-clockwise seen from the axis tip.
-Matrix3 rotationMatrix(double angle, const Vector3& axis);
+Matrix3 RotationMatrix(double angle, const Vector3& axis);
 
 // The same rotation from the angle's sine and cosine, for callers that keep them.
-inline Matrix3 rotationMatrix(const SineCosine& angle, const Vector3& axis) {
+inline Matrix3 RotationMatrix(const SineCosine& angle, const Vector3& axis) {
   const double c = angle.cosine;
   const double s = angle.sine;
   const double x = axis.x;
