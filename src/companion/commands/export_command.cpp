@@ -1,6 +1,7 @@
 #include "companion/commands/export_command.h"
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <memory>
 
 #include "app/lsystem.h"
@@ -8,16 +9,35 @@
 #include "companion/commands/progress.h"
 #include "companion/growth/grow.h"
 #include "companion/picture/drawing.h"
+#include "companion/picture/glb_writer.h"
 #include "companion/picture/line_width.h"
 #include "companion/picture/obj_writer.h"
 #include "companion/picture/svg_writer.h"
 
 namespace lsys {
 
+namespace {
+
+// The OBJ and, beside it, its MTL file of the same name.
+bool writeObjAndMaterials(const Drawing& drawing, const Palette& palette, const std::string& title,
+                          const std::string& path) {
+  const PlantMesh mesh = BuildPlantMesh(drawing, palette);
+  const std::filesystem::path materials = std::filesystem::path(path).replace_extension(".mtl");
+  if (!WriteFileWith(materials.string(),
+                     [&](Output& out) { WriteMtl(mesh, palette, title, out); })) {
+    return false;
+  }
+  return WriteFileWith(
+      path, [&](Output& out) { WriteObj(mesh, title, materials.filename().string(), out); });
+}
+
+}  // namespace
+
 int ExportDescription(const ExportRequest& request) {
   const bool obj = HasExtension(request.output, ".obj");
-  if (!obj && !HasExtension(request.output, ".svg")) {
-    ReportError("the exported file must end in .obj or .svg: " + request.output);
+  const bool glb = HasExtension(request.output, ".glb");
+  if (!obj && !glb && !HasExtension(request.output, ".svg")) {
+    ReportError("the exported file must end in .glb, .obj or .svg: " + request.output);
     return 1;
   }
   const Progress progress(request.quiet);
@@ -27,10 +47,6 @@ int ExportDescription(const ExportRequest& request) {
   if (!GrowWithProgress(lsystem, request.description, request.steps, quiet, progress)) return 1;
   const Drawing drawing = DrawingOf(lsystem);
   const std::string title = DescriptionStem(request.description);
-  if (!obj && BoundingBox(drawing).empty) {
-    ReportError(request.description + " draws nothing to export");
-    return 1;
-  }
   const View view = request.view.value_or(DefaultView(drawing));
   if (!BoundingBox(drawing).empty) {
     // The line width is measured in the SVG picture, or for a mesh in a picture of that size.
@@ -39,13 +55,21 @@ int ExportDescription(const ExportRequest& request) {
     const auto radius = ChosenRadius(request.lineWidth, lsystem.segments, PixelSize(fit));
     if (radius) SetRadii(lsystem.segments, *radius);
   }
-  const bool written = WriteFileWith(request.output, [&](Output& out) {
-    if (obj) {
-      WriteObj(drawing, title, out);
-    } else {
-      WriteSvg(drawing, view, request.size.width, request.size.height, request.palette, title, out);
+  bool written = false;
+  if (obj) {
+    written = writeObjAndMaterials(drawing, request.palette, title, request.output);
+  } else if (glb) {
+    const std::string bytes = GlbBytes(drawing, request.palette, title);
+    written = WriteFileWith(request.output, [&](Output& out) { out.text(bytes); });
+  } else {
+    if (BoundingBox(drawing).empty) {
+      ReportError(request.description + " draws nothing to export");
+      return 1;
     }
-  });
+    written = WriteFileWith(request.output, [&](Output& out) {
+      WriteSvg(drawing, view, request.size.width, request.size.height, request.palette, title, out);
+    });
+  }
   if (!written) return 1;
   progress.line("wrote " + std::to_string(lsystem.segments.size()) + " segments and " +
                 std::to_string(lsystem.polygons.size()) + " polygons to " + request.output);
@@ -56,9 +80,12 @@ void AddExportCommand(CLI::App& app, int& exitCode) {
   auto request = std::make_shared<ExportRequest>();
   auto options = std::make_shared<PictureOptions>();
   CLI::App* command = app.add_subcommand(
-      "export", "grow DESCRIPTION and write it as an OBJ mesh or an SVG drawing");
+      "export", "grow DESCRIPTION and write it as a glTF or OBJ mesh or an SVG drawing");
   command->add_option("DESCRIPTION", request->description, "the description file")->required();
-  command->add_option("-o,--output", request->output, "FILE.obj or FILE.svg")->required();
+  command
+      ->add_option("-o,--output", request->output,
+                   "FILE.glb (binary glTF), FILE.obj (with FILE.mtl beside it) or FILE.svg")
+      ->required();
   options->addTo(*command);
   command->add_flag("-q,--quiet", request->quiet, "no progress on standard error");
   command->callback([request, options, &exitCode] {

@@ -1,4 +1,5 @@
-// `lsys export`: grows a description quietly and writes it as an OBJ mesh or an SVG drawing.
+// `lsys export`: grows a description quietly and writes it as a glTF (GLB) or OBJ mesh or
+// an SVG drawing.
 #pragma once
 
 #include <optional>
@@ -17,7 +18,7 @@ namespace lsys {
 
 struct ExportRequest {
   std::string description;
-  std::string output;  // ends in .obj or .svg
+  std::string output;  // ends in .glb, .obj or .svg
   ImageSize size;      // of the SVG picture
   std::optional<View> view;
   std::optional<int> steps;

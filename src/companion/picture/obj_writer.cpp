@@ -1,95 +1,82 @@
 #include "companion/picture/obj_writer.h"
 
-#include <algorithm>
-#include <cmath>
+#include "companion/picture/palette.h"
 
 namespace lsys {
 namespace {
 
-// The scene frame is left-handed; mirroring its x gives the right-handed OBJ frame.
-Point3 toObj(Point3 scene) { return {-scene.x, scene.y, scene.z}; }
-
-void vertex(Output& out, Point3 p) {
-  out.text("v ");
-  out.fixed(p.x);
-  out.character(' ');
-  out.fixed(p.y);
-  out.character(' ');
-  out.fixed(p.z);
+void triple(Output& out, const char* kind, const float (&values)[3]) {
+  out.text(kind);
+  for (float value : values) {
+    out.character(' ');
+    out.fixed(value);
+  }
   out.character('\n');
 }
 
-void faceIndex(Output& out, std::int64_t index) {
-  out.character(' ');
-  out.integer(index);
-}
-
-// Writes the tube's 2 * kTubeSides vertices and its faces; first is the OBJ index (1-based)
-// of its first vertex.
-void writeTube(Output& out, const Segment& segment, std::int64_t first) {
-  const Point3 start = toObj(ToScene(segment.start));
-  const Point3 end = toObj(ToScene(segment.end));
-  const Point3 axis = Normalized(end - start);
-  // Any direction across the axis will do; take the one farther from the axis.
-  const Point3 helper = std::fabs(axis.y) < 0.9 ? Point3{0, 1, 0} : Point3{1, 0, 0};
-  const Point3 u = Normalized(Cross(axis, helper));
-  const Point3 v = Cross(axis, u);
-  const double startRadius = std::max(static_cast<double>(segment.startRadius), 0.0);
-  const double endRadius = std::max(static_cast<double>(segment.endRadius), 0.0);
-  for (int ring = 0; ring < 2; ++ring) {
-    const Point3 centre = ring == 0 ? start : end;
-    const double radius = ring == 0 ? startRadius : endRadius;
-    for (int side = 0; side < kTubeSides; ++side) {
-      const double angle = 2 * 3.14159265358979323846 * side / kTubeSides;
-      vertex(out, centre + (u * std::cos(angle) + v * std::sin(angle)) * radius);
-    }
+void colour(Output& out, const char* kind, const Colour& c) {
+  out.text(kind);
+  for (double value : {c.red, c.green, c.blue}) {
+    out.character(' ');
+    out.fixed(value);
   }
-  const auto startRing = [&](int side) { return first + side % kTubeSides; };
-  const auto endRing = [&](int side) { return first + kTubeSides + side % kTubeSides; };
-  for (int side = 0; side < kTubeSides; ++side) {
-    out.character('f');
-    faceIndex(out, startRing(side));
-    faceIndex(out, startRing(side + 1));
-    faceIndex(out, endRing(side + 1));
-    faceIndex(out, endRing(side));
-    out.character('\n');
-  }
-  out.character('f');
-  for (int side = kTubeSides - 1; side >= 0; --side) faceIndex(out, startRing(side));
-  out.text("\nf");
-  for (int side = 0; side < kTubeSides; ++side) faceIndex(out, endRing(side));
   out.character('\n');
 }
 
 }  // namespace
 
-void WriteObj(const Drawing& drawing, std::string_view title, Output& out) {
+std::string MaterialName(const MeshGroup& group) {
+  return (group.leaf ? "leaf_" : "stem_") + std::to_string(group.entry);
+}
+
+void WriteObj(const PlantMesh& mesh, std::string_view title, std::string_view materialLibrary,
+              Output& out) {
   out.text("# ");
   out.text(title);
   out.text(", exported by lsys export\n");
-  std::int64_t next = 1;
-  out.text("g stems\n");
-  for (const Segment& segment : drawing.segments) {
-    if (!IsDrawnSegment(segment)) continue;
-    writeTube(out, segment, next);
-    next += 2 * kTubeSides;
+  if (!materialLibrary.empty()) {
+    out.text("mtllib ");
+    out.text(materialLibrary);
+    out.character('\n');
   }
-  out.text("g leaves\n");
-  for (const Leaf& leaf : drawing.leaves) {
-    if (!IsDrawnLeaf(leaf)) continue;
-    for (const Vector3f& v : leaf.outline) vertex(out, toObj(ToScene(v)));
-    const Point3 centre = Centroid(leaf);
-    vertex(out, toObj(centre));
-    const std::int64_t centreIndex = next + static_cast<std::int64_t>(leaf.outline.size());
-    // Mirroring the frame reverses the winding, so the fan is written the other way round.
-    for (auto [previous, current] : FanTriangles(leaf, centre)) {
+  for (const MeshVertex& vertex : mesh.vertices) triple(out, "v", vertex.position);
+  for (const MeshVertex& vertex : mesh.vertices) triple(out, "vn", vertex.normal);
+  // The groups come stems first, then leaves.
+  for (std::size_t i = 0; i < mesh.groups.size(); ++i) {
+    const MeshGroup& part = mesh.groups[i];
+    if (i == 0 || part.leaf != mesh.groups[i - 1].leaf)
+      out.text(part.leaf ? "g leaves\n" : "g stems\n");
+    out.text("usemtl ");
+    out.text(MaterialName(part));
+    out.character('\n');
+    for (std::size_t k = 0; k < part.triangles.size(); k += 3) {
       out.character('f');
-      faceIndex(out, next + static_cast<std::int64_t>(current));
-      faceIndex(out, centreIndex);
-      faceIndex(out, next + static_cast<std::int64_t>(previous));
+      for (std::size_t corner = k; corner < k + 3; ++corner) {
+        // OBJ counts from 1; each vertex has its normal of the same number
+        const std::int64_t index = std::int64_t{part.triangles[corner]} + 1;
+        out.character(' ');
+        out.integer(index);
+        out.text("//");
+        out.integer(index);
+      }
       out.character('\n');
     }
-    next = centreIndex + 1;
+  }
+}
+
+void WriteMtl(const PlantMesh& mesh, const Palette& palette, std::string_view title, Output& out) {
+  out.text("# materials of ");
+  out.text(title);
+  out.text(", exported by lsys export\n");
+  for (const MeshGroup& part : mesh.groups) {
+    out.text("\nnewmtl ");
+    out.text(MaterialName(part));
+    out.character('\n');
+    colour(out, "Kd",
+           palette.entries(part.leaf ? PalettePart::kLeaf : PalettePart::kStem)[part.entry]);
+    colour(out, "Ka", {0, 0, 0});
+    colour(out, "Ks", {0, 0, 0});
+    out.text("d 1.000000\nillum 1\n");
   }
 }
 

@@ -1,20 +1,26 @@
-// The drawing as a Wavefront OBJ mesh for Blender, MeshLab and the like: every drawn segment a
-// closed tube of kTubeSides sides (a truncated cone tapering from its start radius to its end
-// radius, with both ends capped) in group `stems`, every drawn leaf its fan of triangles in
-// group `leaves`. Coordinates are right-handed with y up, the OBJ convention: a turtle point
-// (x, y, z) becomes (-y, z, -x), so the front of the mesh faces +z like the render's front view.
-// Faces wind counter-clockwise seen from outside.
+// The drawing as a Wavefront OBJ mesh for Blender, MeshLab and the like, with its materials in
+// an MTL file beside it: the mesh of plant_mesh.h (tapered tubes sharing their rings along a
+// branch, leaves as fans), its vertex normals, the stems in group `stems` and the leaves in
+// group `leaves`, each face under `usemtl` of its palette entry (stem_N, leaf_N).
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "common/output.h"
-#include "companion/picture/drawing.h"
+#include "companion/picture/plant_mesh.h"
 
 namespace lsys {
 
-inline constexpr int kTubeSides = 6;
+// The material name of a group: "stem_3", "leaf_0".
+std::string MaterialName(const MeshGroup& group);
 
-void WriteObj(const Drawing& drawing, std::string_view title, Output& out);
+// Writes the OBJ; materialLibrary is the file name of the MTL file, relative to the OBJ's
+// folder, or empty for none.
+void WriteObj(const PlantMesh& mesh, std::string_view title, std::string_view materialLibrary,
+              Output& out);
+
+// Writes one material for each group of the mesh, its diffuse colour from the palette.
+void WriteMtl(const PlantMesh& mesh, const Palette& palette, std::string_view title, Output& out);
 
 }  // namespace lsys

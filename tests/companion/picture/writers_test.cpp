@@ -42,29 +42,33 @@ struct Sample {
   }
 };
 
+std::string objOf(const Drawing& drawing) {
+  std::string text;
+  Output out = Output::ToString(text);
+  WriteObj(BuildPlantMesh(drawing, Palette::Categorical()), "sample", "sample.mtl", out);
+  out.flush();
+  return text;
+}
+
 TEST(WriteObj, WritesEachDrawnSegmentAsAClosedTubeAndEachLeafAsItsFan) {
   const Sample sample;
-  std::string text;
-  {
-    Output out = Output::ToString(text);
-    WriteObj(sample.view(), "sample", out);
-  }
+  const std::string text = objOf(sample.view());
   const auto mesh = testing_support::ReadObj(text);
   EXPECT_TRUE(mesh.errors.empty()) << text;
   EXPECT_TRUE(mesh.indicesInRange()) << text;
-  // two tubes of 2 rings each, and the leaf's 4 vertices and centre
-  EXPECT_EQ(mesh.vertexCount, 2u * 2 * kTubeSides + 5);
-  EXPECT_EQ(mesh.facesIn("stems"), 2u * (kTubeSides + 2));
+  // The second tube continues the first one's end ring and tapers to an apex: the first tube's
+  // two rings, the apex, and the leaf's 4 vertices and centre.
+  EXPECT_EQ(mesh.vertexCount, 2u * kStemSides + 1 + 5);
+  EXPECT_EQ(mesh.normals.size(), mesh.vertexCount);
+  // a start cap, the first side, the cone to the apex
+  EXPECT_EQ(mesh.facesIn("stems"), (kStemSides - 2u) + 2u * kStemSides + kStemSides);
   EXPECT_TRUE(mesh.closed("stems"));
   EXPECT_EQ(mesh.facesIn("leaves"), 4u);
+  EXPECT_EQ(mesh.degenerateFaces(), 0u);
 }
 
 TEST(WriteObj, NothingDrawnGivesEmptyGroups) {
-  std::string text;
-  {
-    Output out = Output::ToString(text);
-    WriteObj(Drawing{}, "empty", out);
-  }
+  const std::string text = objOf(Drawing{});
   const auto mesh = testing_support::ReadObj(text);
   EXPECT_EQ(mesh.vertexCount, 0u);
   EXPECT_TRUE(mesh.faces.empty());
