@@ -7,6 +7,11 @@ install(TARGETS lsys2pov RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET lsys)
   install(TARGETS lsys RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
+# The page of `lsys view`: ours and the modules of three.js it loads, with three.js' licence.
+if(TARGET lsys_view_page)
+  install(DIRECTORY "${PROJECT_BINARY_DIR}/src/companion/lsys-view/"
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/lsys2pov/view)
+endif()
 install(DIRECTORY examples/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples FILES_MATCHING
         PATTERN "*.ls" PATTERN "*.md")
 # The README links to docs/ and shows the pictures of docs/gallery: they keep their places

@@ -12,7 +12,8 @@ doc=usr/share/doc/lsys2pov
 expected=(usr/bin/lsys2pov usr/bin/lsys usr/share/man/man1/lsys2pov.1.gz
           usr/share/man/man1/lsys.1.gz usr/share/man/man5/lsys2pov.ls.5.gz
           $doc/examples/bush.ls $doc/examples/koch_island.ls $doc/copyright $doc/changelog.gz
-          $doc/README.md $doc/docs/format.md $doc/docs/gallery/bush.png)
+          $doc/README.md $doc/docs/format.md $doc/docs/gallery/bush.png
+          usr/share/lsys2pov/view/index.html usr/share/lsys2pov/view/three/build/three.module.js)
 DESTDIR="$scratch/root" cmake --install "$build" --prefix /usr >/dev/null
 for file in "${expected[@]}"; do
   [ -f "$scratch/root/$file" ] || { echo "cmake --install left out $file" >&2; exit 1; }
@@ -37,6 +38,20 @@ while IFS= read -r markdown; do
   done
 done < <(find "$scratch/root/$doc" -name '*.md')
 "$scratch/root/usr/bin/lsys2pov" --version | grep -q '^lsys2pov [0-9]'
+# The installed lsys view finds its page in share/lsys2pov/view.
+"$scratch/root/usr/bin/lsys" view "$scratch/root/usr/share/doc/lsys2pov/examples/bush.ls" \
+  --port 0 >"$scratch/view.out" 2>/dev/null &
+view=$!
+for _ in $(seq 100); do grep -q '^http' "$scratch/view.out" && break; sleep 0.1; done
+port=$(sed -n 's|^http://127.0.0.1:\([0-9]*\)/$|\1|p' "$scratch/view.out")
+[ -n "$port" ] || { kill "$view"; echo "the installed lsys view printed no address" >&2; exit 1; }
+exec 3<>"/dev/tcp/127.0.0.1/$port"
+printf 'GET / HTTP/1.1\r\nHost: 127.0.0.1:%s\r\nConnection: close\r\n\r\n' "$port" >&3
+answer=$(cat <&3)
+exec 3<&-
+kill "$view"
+wait "$view" || true
+grep -q '^HTTP/1.1 200' <<<"$answer" || { echo "the installed page: $answer" >&2; exit 1; }
 
 if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
   (cd "$scratch" && cpack -G DEB --config "$build/CPackConfig.cmake" >cpack.log 2>&1) ||

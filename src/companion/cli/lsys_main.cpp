@@ -11,6 +11,7 @@
 #include "companion/commands/export_command.h"
 #include "companion/commands/info_command.h"
 #include "companion/commands/render_command.h"
+#include "companion/commands/view_command.h"
 
 #ifndef LSYS_VERSION
 #define LSYS_VERSION "0.1"
@@ -29,6 +30,7 @@ int runCommandLine(int argc, char** argv) {
   lsys::AddExportCommand(app, exitCode);
   lsys::AddInfoCommand(app, exitCode);
   lsys::AddAnimateCommand(app, exitCode);
+  lsys::AddViewCommand(app, exitCode);
   try {
     app.parse(argc, argv);
   } catch (const CLI::CallForHelp& e) {

@@ -11,7 +11,7 @@ import test from 'node:test';
 import assert from 'node:assert/strict';
 
 const [lsys, examplesDir, nodeModules] = process.argv.slice(2);
-const validator = createRequire(path.join(nodeModules, 'x.js'))('gltf-validator');
+const validator = createRequire(path.resolve(nodeModules, 'x.js'))('gltf-validator');
 const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'lsys-glb-'));
 process.on('exit', () => fs.rmSync(folder, { recursive: true, force: true }));
 
