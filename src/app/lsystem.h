@@ -9,6 +9,7 @@
 
 #include "common/output.h"
 #include "derivation/module_string.h"
+#include "description/dialect_options.h"
 #include "description/rule.h"
 #include "turtle/picture_reading.h"
 #include "turtle/primitives.h"
@@ -62,6 +63,8 @@ class LSystem {
   std::vector<std::shared_ptr<const Polygon>> polygons;
   float viewDistance = 0.0f;
   float viewHeight = 0.0f;
+  // The grower's dialect: off unless the companion loads a marked file.
+  DialectOptions dialect;
 
  private:
   Output* console_ = &StandardOutput();

@@ -36,6 +36,12 @@ void rewritePass(LSystem& lsystem, Evaluator& evaluator) {
     const ModuleRewriter::TargetBound bound = rewriter.targetBound();
     next->reserve(bound.modules, bound.values);
     rewriter.rewriteAll(*next);
+    if (lsystem.dialect.enabled) {
+      ++lsystem.dialect.passesDone;
+      for (DialectWarning& warning : rewriter.takeWarnings()) {
+        lsystem.dialect.warnings.push_back(std::move(warning));
+      }
+    }
   }
   lsystem.strings[target] = std::move(next);
   // The source goes as a whole: a few flat arrays.

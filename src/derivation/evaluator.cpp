@@ -22,8 +22,11 @@ std::size_t nameSlots(const std::string& names) {
 
 }  // namespace
 
-Evaluator::Evaluator(Output& console, std::size_t budgetBytes)
-    : console_(console), cache_(budgetBytes) {}
+Evaluator::Evaluator(Output& console, std::size_t budgetBytes, ExpressionFunctions functions)
+    : console_(console),
+      cache_(budgetBytes, functions),
+      budgetBytes_(budgetBytes),
+      functions_(functions) {}
 
 Evaluator::~Evaluator() = default;
 
@@ -42,6 +45,7 @@ Evaluator::RuleParses& Evaluator::parsesOf(const Rule& rule) {
   parses.argumentTexts = rule.successor.expressionTexts();
   parses.conditions.assign(rule.conditions.size(), nullptr);
   parses.arguments.assign(parses.argumentTexts.size(), nullptr);
+  parses.weight = nullptr;
   return parses;
 }
 
@@ -100,6 +104,21 @@ void Evaluator::evaluateArguments(const Rule& rule, std::span<const double> valu
     out.push_back(
         NarrowToFloat(evaluate(parses.arguments[k], parses.argumentTexts[k], rule.parameterNames)));
   }
+}
+
+double Evaluator::weightOf(const Rule& rule, std::span<const double> values) {
+  RuleParses& parses = parsesOf(rule);
+  bind(parses, values);
+  return evaluate(parses.weight, rule.probability, rule.parameterNames);
+}
+
+Evaluator& Evaluator::withDrawFunctions() {
+  if (functions_ == ExpressionFunctions::kWithDraws) return *this;
+  if (!withDraws_) {
+    withDraws_ =
+        std::make_unique<Evaluator>(console_, budgetBytes_, ExpressionFunctions::kWithDraws);
+  }
+  return *withDraws_;
 }
 
 }  // namespace lsys

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -23,7 +24,8 @@ class Evaluator {
  public:
   // Parse errors are reported on the console: the library's message and a line feed. The
   // budget bounds the memory of the kept parses.
-  explicit Evaluator(Output& console, std::size_t budgetBytes = ExpressionCache::kDefaultBudget);
+  explicit Evaluator(Output& console, std::size_t budgetBytes = ExpressionCache::kDefaultBudget,
+                     ExpressionFunctions functions = ExpressionFunctions::kLibrary);
   ~Evaluator();
   Evaluator(const Evaluator&) = delete;
   Evaluator& operator=(const Evaluator&) = delete;
@@ -41,6 +43,14 @@ class Evaluator {
   // space) makes every expression of the rule fail with the library's message, every time.
   void evaluateArguments(const Rule& rule, std::span<const double> values, std::vector<float>& out);
 
+  // The value of the rule's weight expression (the dialect's ":PROB"); a weight that fails to
+  // parse prints its error and has the value 0. The rule must have one.
+  double weightOf(const Rule& rule, std::span<const double> values);
+
+  // An evaluator on the same console and budget whose expressions may also call the dialect's
+  // ran and nran; made on first use and owned by this one.
+  Evaluator& withDrawFunctions();
+
   const ExpressionCache& cache() const { return cache_; }
 
  private:
@@ -51,6 +61,7 @@ class Evaluator {
     std::vector<std::string_view> argumentTexts;
     std::vector<ParsedExpression*> conditions;
     std::vector<ParsedExpression*> arguments;
+    ParsedExpression* weight = nullptr;
   };
 
   RuleParses& parsesOf(const Rule& rule);
@@ -74,6 +85,9 @@ class Evaluator {
   };
   std::array<RecentRule, 16> recent_{};
   RuleParses transient_;  // a rule beyond those remembered, for the current call
+  std::size_t budgetBytes_;
+  ExpressionFunctions functions_;
+  std::unique_ptr<Evaluator> withDraws_;
 };
 
 }  // namespace lsys

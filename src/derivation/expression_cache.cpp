@@ -2,12 +2,15 @@
 
 #include <algorithm>
 
+#include "derivation/draw_functions.h"
 #include "derivation/expression_parse.h"
 
 namespace lsys {
 
-ParsedExpression ParsedExpression::Parse(std::string_view text, std::string_view names) {
+ParsedExpression ParsedExpression::Parse(std::string_view text, std::string_view names,
+                                         ExpressionFunctions functions) {
   ParsedExpression parsed;
+  if (functions == ExpressionFunctions::kWithDraws) AddDrawFunctions(parsed.parser);
   const int result = ParseExpression(parsed.parser, std::string(text), std::string(names));
   if (result == kParseNoStack) {
     parsed.outcome = Outcome::kNoStack;
@@ -20,7 +23,8 @@ ParsedExpression ParsedExpression::Parse(std::string_view text, std::string_view
   return parsed;
 }
 
-ExpressionCache::ExpressionCache(std::size_t budgetBytes) : budget_(budgetBytes) {}
+ExpressionCache::ExpressionCache(std::size_t budgetBytes, ExpressionFunctions functions)
+    : budget_(budgetBytes), functions_(functions) {}
 
 std::size_t ExpressionCache::KeyHash::operator()(const KeyView& key) const {
   const std::size_t text = std::hash<std::string_view>{}(key.text);
@@ -44,7 +48,7 @@ ParsedExpression& ExpressionCache::find(std::string_view text, std::string_view 
   const auto found = kept_.find(KeyView{text, names});
   if (found != kept_.end()) return found->second;
   ++parseCount_;
-  scratch = ParsedExpression::Parse(text, names);
+  scratch = ParsedExpression::Parse(text, names, functions_);
   const std::size_t footprint = EstimatedFootprint(text, names);
   // A parse refused for lack of stack might succeed on another thread: never kept.
   if (scratch.outcome == ParsedExpression::Outcome::kNoStack || keptBytes_ + footprint > budget_) {

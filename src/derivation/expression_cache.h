@@ -14,6 +14,10 @@
 
 namespace lsys {
 
+// The functions an expression may call besides the library's own: none, or also the dialect's
+// ran and nran (draw_functions.h).
+enum class ExpressionFunctions { kLibrary, kWithDraws };
+
 // One text parsed with one name list by a parser of its own.
 struct ParsedExpression {
   enum class Outcome { kParsed, kSyntaxError, kNoStack };
@@ -23,7 +27,8 @@ struct ParsedExpression {
 
   // Parses the text with the names into a new parser. A text that the calling thread's stack
   // cannot be known to hold is not handed to the library at all (outcome kNoStack).
-  static ParsedExpression Parse(std::string_view text, std::string_view names);
+  static ParsedExpression Parse(std::string_view text, std::string_view names,
+                                ExpressionFunctions functions = ExpressionFunctions::kLibrary);
 };
 
 class ExpressionCache {
@@ -31,7 +36,9 @@ class ExpressionCache {
   // About 64 MiB of kept parses, judged by EstimatedFootprint.
   static constexpr std::size_t kDefaultBudget = std::size_t{64} << 20;
 
-  explicit ExpressionCache(std::size_t budgetBytes = kDefaultBudget);
+  // Every text is parsed with the given functions available.
+  explicit ExpressionCache(std::size_t budgetBytes = kDefaultBudget,
+                           ExpressionFunctions functions = ExpressionFunctions::kLibrary);
   ExpressionCache(const ExpressionCache&) = delete;
   ExpressionCache& operator=(const ExpressionCache&) = delete;
 
@@ -76,6 +83,7 @@ class ExpressionCache {
 
   std::unordered_map<Key, ParsedExpression, KeyHash, KeyEqual> kept_;
   std::size_t budget_;
+  ExpressionFunctions functions_;
   std::size_t keptBytes_ = 0;
   std::size_t parseCount_ = 0;
 };

@@ -84,14 +84,17 @@ bool RunWithStack(std::size_t bytes, const std::function<void()>& action) {
 
 bool RunWithExpressionStack(const LSystem& lsystem, const std::function<void()>& action) {
   std::size_t deepest = 0;
-  for (const auto& rule : lsystem.rules()) {
-    for (const std::string& condition : rule->conditions) {
+  auto need = [&](const Rule& rule) {
+    for (const std::string& condition : rule.conditions) {
       deepest = std::max(deepest, ExpressionStackNeed(condition));
     }
-    for (const std::string_view argument : rule->successor.expressionTexts()) {
+    for (const std::string_view argument : rule.successor.expressionTexts()) {
       deepest = std::max(deepest, ExpressionStackNeed(argument));
     }
-  }
+    deepest = std::max(deepest, ExpressionStackNeed(rule.probability));
+  };
+  for (const auto& rule : lsystem.rules()) need(*rule);
+  for (const DialectRule& rule : lsystem.dialect.rules) need(*rule.rule);
   if (RunWithStack(deepest, action)) return true;
   Output& console = lsystem.console();
   console.text("Error: not enough memory for a stack of ");

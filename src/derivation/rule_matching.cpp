@@ -35,7 +35,10 @@ ModuleRewriter::ModuleRewriter(const LSystem& lsystem, const ModuleString& sourc
     }
     plans_[static_cast<std::size_t>(symbol)] = plan;
   }
+  if (lsystem.dialect.enabled) setUpDialect();
 }
+
+ModuleRewriter::~ModuleRewriter() = default;
 
 void ModuleRewriter::appendValues(std::size_t offset, std::size_t count) {
   const std::span<const float> values = source_.values();
@@ -46,8 +49,8 @@ void ModuleRewriter::appendValues(std::size_t position) {
   appendValues(source_.parameterOffset(position), source_.parameterCount(position));
 }
 
-bool ModuleRewriter::tryRule(const Rule& rule, std::size_t position, std::size_t offset,
-                             ModuleString& target) {
+bool ModuleRewriter::applies(const Rule& rule, std::size_t position, std::size_t offset,
+                             Evaluator& evaluator) {
   std::optional<std::size_t> leftMatch;
   std::optional<std::size_t> rightMatch;
   if (rule.leftContextPos != 0) {
@@ -63,29 +66,50 @@ bool ModuleRewriter::tryRule(const Rule& rule, std::size_t position, std::size_t
   if (leftMatch) appendValues(*leftMatch);
   appendValues(offset, source_.parameterCount(position));
   if (rightMatch) appendValues(*rightMatch);
-  if (!rule.conditions.empty() && !evaluator_.conditionHolds(rule, values_)) return false;
+  return rule.conditions.empty() || evaluator.conditionHolds(rule, values_);
+}
 
+void ModuleRewriter::appendSuccessor(const Rule& rule, ModuleString& target, Evaluator& evaluator) {
   const TemplateString& successor = rule.successor;
   if (!successor.hasExpressions()) {
     target.appendModules(successor.symbols());
-    return true;
+    return;
   }
-  evaluator_.evaluateArguments(rule, values_, arguments_);
+  evaluator.evaluateArguments(rule, values_, arguments_);
   AppendProduction(successor, arguments_, target);
-  return true;
+}
+
+void ModuleRewriter::copyModule(std::size_t position, std::size_t offset, ModuleString& target) {
+  const std::size_t count = source_.parameterCount(position);
+  target.appendModule(source_.symbolAt(position), source_.values().subspan(offset, count));
 }
 
 void ModuleRewriter::rewriteModule(std::size_t position, std::size_t offset, ModuleString& target) {
+  switch (plans_[static_cast<unsigned char>(source_.symbolAt(position))]) {
+    case Plan::kDialect:
+      return rewriteByDialect(position, offset, target);
+    case Plan::kCut:
+      return;
+    default:
+      return tryRules(position, offset, target);
+  }
+}
+
+void ModuleRewriter::tryRules(std::size_t position, std::size_t offset, ModuleString& target) {
   const char symbol = source_.symbolAt(position);
   // Only rules with the module's symbol as predecessor can apply; they keep their file order.
   for (const Rule* rule : *rules_[static_cast<unsigned char>(symbol)]) {
     if (tryRule(*rule, position, offset, target)) return;
   }
-  const std::size_t count = source_.parameterCount(position);
-  target.appendModule(symbol, source_.values().subspan(offset, count));
+  copyModule(position, offset, target);
 }
 
 void ModuleRewriter::rewriteAll(ModuleString& target) {
+  // The dialect's pass is a loop of its own, so that this one stays as lean as it was.
+  if (dialect_) {
+    rewriteAllWithDialect(target);
+    return;
+  }
   const std::string_view symbols = source_.symbols();
   const bool parametric = source_.hasParameters();
   const std::span<const float> values = source_.values();
@@ -104,7 +128,9 @@ void ModuleRewriter::rewriteAll(ModuleString& target) {
         }
         break;
       case Plan::kTry:
-        rewriteModule(position, offset, target);
+        tryRules(position, offset, target);
+        break;
+      default:
         break;
     }
     if (parametric) offset += source_.parameterCount(position);
@@ -123,7 +149,7 @@ ModuleRewriter::TargetBound ModuleRewriter::targetBound() const {
     const bool fixed = plans_[static_cast<std::size_t>(symbol)] == Plan::kFixed;
     std::size_t longest = fixed ? 0 : 1;
     std::size_t most = 0;
-    for (const Rule* rule : lsystem_.rulesFor(static_cast<char>(symbol))) {
+    for (const Rule* rule : *rules_[static_cast<std::size_t>(symbol)]) {
       longest = std::max(longest, rule->successor.symbols().size());
       most = std::max(most, rule->successor.expressionTotal());
       if (fixed) break;

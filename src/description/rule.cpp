@@ -34,8 +34,10 @@ void Rule::parse(const std::string& text, Output& out) {
   read(text);
 }
 
-void Rule::read(const std::string& text) {
-  scanLeftPart(text);
+void Rule::read(const std::string& text) { read(text, "->"); }
+
+void Rule::read(const std::string& text, std::string_view arrow) {
+  scanLeftPart(text, arrow);
   takeSymbols(text);
   cutParameterNames(text);
   splitConditions(text);
@@ -44,8 +46,8 @@ void Rule::read(const std::string& text) {
 
 // The left part, from column 0 up to the arrow: the marks '<', '>' and ':' and the symbol
 // characters outside parentheses. A later mark of the same kind replaces an earlier one.
-void Rule::scanLeftPart(const std::string& text) {
-  const std::size_t arrowAt = text.find("->");
+void Rule::scanLeftPart(const std::string& text, std::string_view arrow) {
+  const std::size_t arrowAt = text.find(arrow);
   layout.arrow = arrowAt == std::string::npos ? text.size() : arrowAt;
   std::ptrdiff_t depth = 0;
   for (std::size_t i = 0; i < layout.arrow; ++i) {

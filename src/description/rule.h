@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "derivation/module_string.h"
@@ -26,7 +27,7 @@ struct TextSpan {
 struct RuleLayout {
   static constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
 
-  std::size_t arrow = 0;  // column of "->", or the text's length when there is none
+  std::size_t arrow = 0;  // column of the arrow ("->"), or the text's length without one
   // Every symbol character of the left part outside parentheses, blanks included; the parser
   // uses the first three, a well-formed rule has one to three.
   std::vector<std::size_t> symbolColumns;
@@ -66,6 +67,9 @@ class Rule {
   // text yields whatever the column rules make of it, and a symbol that the marks call for but
   // the text lacks is NUL, which matches no module. Called once, on a fresh rule.
   void read(const std::string& text);
+  // The same with another two-character arrow between the left part and the successor (the
+  // dialect's "=>").
+  void read(const std::string& text, std::string_view arrow);
 
   // Prints the rule report: " Regel: " with the rule reduced to its symbols, the flags line,
   // the parameter names and the conditions.
@@ -83,11 +87,16 @@ class Rule {
   char predecessor = '\0';
   std::size_t leftContextPos = 0;   // column of '<'; 0 means no left context
   std::size_t rightContextPos = 0;  // column of '>'; 0 means no right context
+  // The dialect's weight expression (":PROB" after the successor), for a dialect rule that has
+  // one; never for a rule of the specified format.
+  bool weighted = false;
+  std::string probability;
+  bool hasProbability() const { return weighted; }
 
   RuleLayout layout;  // where each part stands in the rule text
 
  private:
-  void scanLeftPart(const std::string& text);
+  void scanLeftPart(const std::string& text, std::string_view arrow);
   void takeSymbols(const std::string& text);
   void cutParameterNames(const std::string& text);
   void splitConditions(const std::string& text);

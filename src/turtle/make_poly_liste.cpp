@@ -11,6 +11,7 @@
 #include "app/lsystem.h"
 #include "common/narrowing.h"
 #include "common/output.h"
+#include "turtle/tropism.h"
 #include "turtle/turtle.h"
 
 namespace lsys {
@@ -33,6 +34,7 @@ class Interpreter {
 
   void interpret(Module module);
   void frameCamera();
+  Turtle& turtle() { return turtle_; }
 
  private:
   void updateRange(double z);
@@ -192,6 +194,46 @@ constexpr std::array<bool, 256> kTurtleSymbols = [] {
 
 bool IsTurtleSymbol(char symbol) { return kTurtleSymbols[static_cast<unsigned char>(symbol)]; }
 
+// The walk of a word under the grower's dialect: the tropism bends the frame before every
+// move, '_' sets the elasticity (a part of the state that '[' saves), and '\'' is the colour
+// increment '?'. Every other symbol means what it means without the dialect.
+void interpretWithDialect(Interpreter& interpreter, const ModuleString& word,
+                          const DialectOptions& dialect) {
+  const Vector3 tropism = TurtleFrameVector(dialect.tropism);
+  double elasticity = dialect.elasticity;
+  std::vector<double> saved;  // the elasticity at each unmatched '['
+  for (const Module module : word) {
+    switch (module.symbol) {
+      case 'F':
+      case 'f':
+      case 'G':
+        if (elasticity != 0.0) BendTowards(interpreter.turtle(), tropism, elasticity);
+        break;
+      case '\'':
+        interpreter.interpret(Module{'?', module.parameters});
+        continue;
+      case '_':
+        // Without a value the elasticity of the file's elasticity= line comes back.
+        elasticity = module.parameters.empty() ? dialect.elasticity
+                                               : static_cast<double>(module.parameters.front());
+        continue;
+      case '[':
+        saved.push_back(elasticity);
+        break;
+      case ']':
+        // The turtle's stack and this one grow together, so an underflow leaves both alone.
+        if (!saved.empty()) {
+          elasticity = saved.back();
+          saved.pop_back();
+        }
+        break;
+      default:
+        break;
+    }
+    if (IsTurtleSymbol(module.symbol)) interpreter.interpret(module);
+  }
+}
+
 void Interpreter::frameCamera() {
   lsystem_.viewDistance = NarrowToFloat(static_cast<double>(maxZ_ - minZ_) * 1.2);
   lsystem_.viewHeight = lsystem_.viewDistance / 2 + minZ_;
@@ -214,7 +256,9 @@ void MakePolyListe(LSystem& lsystem) {
   // Most modules of a large word are symbols the turtle does not know, which change nothing:
   // they are passed over without being looked at more closely.
   const ModuleString& word = *lsystem.current;
-  if (!word.hasParameters()) {
+  if (lsystem.dialect.enabled) {
+    interpretWithDialect(interpreter, word, lsystem.dialect);
+  } else if (!word.hasParameters()) {
     for (const char symbol : symbols) {
       if (IsTurtleSymbol(symbol)) interpreter.interpret(Module{symbol, {}});
     }

@@ -45,6 +45,13 @@ void Turtle::roll(double angle) { rotatePair(angle, heading_, left_, up_, true);
 
 void Turtle::turnAround() { rotatePair(3.141592654, up_, heading_, left_, false); }
 
+void Turtle::rotateFrame(double angle, const Vector3& unitAxis) {
+  const Matrix3 m = rotationMatrix(SineCosine{std::sin(angle), std::cos(angle)}, unitAxis);
+  up_ = multiply(m, up_);
+  heading_ = multiply(m, heading_);
+  left_ = multiply(m, left_);
+}
+
 void Turtle::levelOut() {
   if (heading_.x == 0.0 && heading_.y == 0.0) return;
   const Vector3 vertical{0.0, 0.0, 1.0};

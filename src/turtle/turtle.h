@@ -29,6 +29,9 @@ class Turtle {
   void turnAround();
   // Makes left horizontal. A vertical heading has no horizontal direction: the frame stays.
   void levelOut();
+  // Turns the whole frame (up, heading and left, one matrix for all three, not normalised
+  // afterwards) by the angle about the axis, which must be of unit length.
+  void rotateFrame(double angle, const Vector3& unitAxis);
 
   // Saves position, frame and both widths. The stack grows beyond its preallocated 10,000
   // entries as needed.
