@@ -11,8 +11,8 @@ Vector3 TurtleFrameVector(const std::array<double, 3>& picture) {
 }
 
 void BendTowards(Turtle& turtle, const Vector3& tropism, double elasticity) {
-  const Vector3 axis = cross(turtle.heading(), tropism);
-  const double length = std::sqrt(dot(axis, axis));
+  const Vector3 axis = Cross(turtle.heading(), tropism);
+  const double length = std::sqrt(Dot(axis, axis));
   if (!(length >= 1e-9)) return;
   const double angle = elasticity * length;
   if (!std::isfinite(angle)) return;  // an elasticity of inf or NaN from the word bends nothing

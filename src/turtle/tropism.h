@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "turtle/vector_math.h"
+#include "common/vector_math.h"
 
 namespace lsys {
 

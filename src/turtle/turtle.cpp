@@ -46,10 +46,10 @@ void Turtle::roll(double angle) { rotatePair(angle, heading_, left_, up_, true);
 void Turtle::turnAround() { rotatePair(3.141592654, up_, heading_, left_, false); }
 
 void Turtle::rotateFrame(double angle, const Vector3& unitAxis) {
-  const Matrix3 m = rotationMatrix(SineCosine{std::sin(angle), std::cos(angle)}, unitAxis);
-  up_ = multiply(m, up_);
-  heading_ = multiply(m, heading_);
-  left_ = multiply(m, left_);
+  const Matrix3 m = RotationMatrix(SineCosine{std::sin(angle), std::cos(angle)}, unitAxis);
+  up_ = Multiply(m, up_);
+  heading_ = Multiply(m, heading_);
+  left_ = Multiply(m, left_);
 }
 
 void Turtle::levelOut() {

@@ -7,6 +7,7 @@
 #include "common/output.h"
 #include "companion/check/axiom_checks.h"
 #include "companion/check/description_facts.h"
+#include "companion/check/dialect_checks.h"
 #include "companion/check/dry_run.h"
 #include "companion/check/expression_checks.h"
 #include "companion/check/foreign_syntax.h"
@@ -15,18 +16,20 @@
 #include "companion/check/static_checks.h"
 #include "companion/check/structure_checks.h"
 #include "derivation/expression_stack.h"
-#include "description/load_description.h"
+#include "description/load_dialect.h"
 
 namespace lsys {
 
-CheckResult CheckDescription(const std::string& path, const CheckLimits& limits) {
+CheckResult CheckDescription(const std::string& path, const CheckLimits& limits,
+                             const DialectChoice& dialect) {
   CheckResult result;
   Output quiet = Output::Discarding();
   LSystem lsystem;
   lsystem.setConsole(quiet);
   DescriptionFacts facts;
-  result.readable = LoadDescription(lsystem, path, facts);
+  result.readable = LoadDescription(lsystem, path, facts, dialect.mode);
   if (!result.readable) return result;
+  if (dialect.seed && lsystem.dialect.enabled) lsystem.dialect.seed = *dialect.seed;
 
   CheckLines(facts, result.diagnostics);
   CheckRuleShapes(facts, result.diagnostics);
@@ -34,6 +37,7 @@ CheckResult CheckDescription(const std::string& path, const CheckLimits& limits)
   CheckStructure(facts, result.diagnostics);
   CheckForeignSyntax(facts, result.diagnostics);
   CheckReachability(facts, lsystem.steps, result.diagnostics);
+  CheckDialect(lsystem, facts, result.diagnostics);
   // Expressions are parsed on a thread whose stack holds the deepest of them.
   const bool parsed = RunWithExpressionStack(lsystem, [&] {
     CheckExpressions(facts, result.diagnostics);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "companion/check/diagnostic.h"
+#include "description/load_dialect.h"
 
 namespace lsys {
 
@@ -27,7 +28,9 @@ struct CheckResult {
   std::vector<Diagnostic> diagnostics;  // ordered by line, then column
 };
 
-// Checks the description at the path. Prints nothing: the caller prints the diagnostics.
-CheckResult CheckDescription(const std::string& path, const CheckLimits& limits = {});
+// Checks the description at the path, with its dialect as the choice says. Prints nothing: the
+// caller prints the diagnostics.
+CheckResult CheckDescription(const std::string& path, const CheckLimits& limits = {},
+                             const DialectChoice& dialect = {});
 
 }  // namespace lsys

@@ -11,7 +11,9 @@ void PrintDiagnostic(Output& out, const std::string& path, const std::vector<std
   out.integer(static_cast<std::int64_t>(diagnostic.line + 1));
   out.character(':');
   out.integer(static_cast<std::int64_t>(diagnostic.column + 1));
-  out.text(diagnostic.severity == Severity::kError ? ": error: " : ": warning: ");
+  out.text(diagnostic.severity == Severity::kError     ? ": error: "
+           : diagnostic.severity == Severity::kWarning ? ": warning: "
+                                                       : ": note: ");
   out.text(diagnostic.message);
   out.character('\n');
   if (diagnostic.line >= lines.size()) return;

@@ -10,7 +10,8 @@ namespace lsys {
 
 class Output;
 
-enum class Severity { kWarning, kError };
+// A note tells something worth knowing that is not a fault.
+enum class Severity { kWarning, kError, kNote };
 
 struct Diagnostic {
   Severity severity;
@@ -19,7 +20,7 @@ struct Diagnostic {
   std::string message;
 };
 
-// Writes "PATH:LINE:COLUMN: error|warning: MESSAGE\n" with the line and column counted from 1,
+// Writes "PATH:LINE:COLUMN: error|warning|note: MESSAGE\n" with the line and column counted from 1,
 // then, when the line exists, the source line without its line feed and a caret under the
 // column (tabs of the line are kept in the caret line, so the caret stands under the column
 // in a terminal as well).

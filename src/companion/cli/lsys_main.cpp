@@ -24,6 +24,11 @@ int runCommandLine(int argc, char** argv) {
   CLI::App app("lsys: tools for L-system description files", "lsys");
   app.set_version_flag("--version", "lsys " LSYS_VERSION);
   app.require_subcommand(1);
+  app.footer(
+      "A file with the line \"#lsys dialect=1\" is read with the grower's dialect: stochastic "
+      "rules written with \"=>\" and a seed, tropism and the cut '%' (docs/format.md, "
+      "\"Dialect\"); lsys2pov passes over those lines. --dialect=off reads such a file as "
+      "lsys2pov does, and --seed N grows another specimen.");
   int exitCode = 0;
   lsys::AddCheckCommand(app, exitCode);
   lsys::AddRenderCommand(app, exitCode);

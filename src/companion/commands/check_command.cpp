@@ -8,6 +8,7 @@
 
 #include "common/output.h"
 #include "companion/check/check_description.h"
+#include "companion/commands/dialect_flags.h"
 
 namespace lsys {
 namespace {
@@ -15,6 +16,7 @@ namespace {
 struct CheckOptions {
   std::vector<std::string> files;
   bool werror = false;
+  DialectFlags dialect;
 };
 
 // Checks every file and prints what it found; true when none has an error (or, with werror,
@@ -23,7 +25,7 @@ bool runCheck(const CheckOptions& options) {
   Output errors = Output::ToDescriptor(STDERR_FILENO);
   bool clean = true;
   for (const std::string& path : options.files) {
-    const CheckResult result = CheckDescription(path);
+    const CheckResult result = CheckDescription(path, {}, options.dialect.choice());
     if (!result.readable) {
       errors.text(path);
       errors.text(": error: cannot open or read the file\n");
@@ -32,7 +34,10 @@ bool runCheck(const CheckOptions& options) {
     }
     for (const Diagnostic& diagnostic : result.diagnostics) {
       PrintDiagnostic(errors, path, result.lines, diagnostic);
-      if (diagnostic.severity == Severity::kError || options.werror) clean = false;
+      if (diagnostic.severity == Severity::kError ||
+          (diagnostic.severity == Severity::kWarning && options.werror)) {
+        clean = false;
+      }
     }
   }
   errors.flush();
@@ -54,6 +59,7 @@ void AddCheckCommand(CLI::App& app, int& exitCode) {
       "when any file has an error or cannot be read, else 0.");
   check->add_option("FILE", options->files, "Description files to check")->required();
   check->add_flag("--werror", options->werror, "Fail on warnings too");
+  options->dialect.addTo(*check);
   check->callback([options, &exitCode] { exitCode = runCheck(*options) ? 0 : 1; });
 }
 

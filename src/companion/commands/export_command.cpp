@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/lsystem.h"
+#include "companion/commands/dialect_flags.h"
 #include "companion/commands/picture_options.h"
 #include "companion/commands/progress.h"
 #include "companion/growth/grow.h"
@@ -12,11 +13,23 @@
 #include "companion/picture/glb_writer.h"
 #include "companion/picture/line_width.h"
 #include "companion/picture/obj_writer.h"
+#include "companion/picture/render_scene.h"
 #include "companion/picture/svg_writer.h"
 
 namespace lsys {
 
 namespace {
+
+enum class Format { kGlb, kObj, kSvg, kWord, kScene };
+
+std::optional<Format> formatOf(const std::string& path) {
+  if (HasExtension(path, ".glb")) return Format::kGlb;
+  if (HasExtension(path, ".obj")) return Format::kObj;
+  if (HasExtension(path, ".svg")) return Format::kSvg;
+  if (HasExtension(path, ".txt")) return Format::kWord;
+  if (HasExtension(path, ".pov")) return Format::kScene;
+  return std::nullopt;
+}
 
 // The OBJ and, beside it, its MTL file of the same name.
 bool writeObjAndMaterials(const Drawing& drawing, const Palette& palette, const std::string& title,
@@ -31,22 +44,59 @@ bool writeObjAndMaterials(const Drawing& drawing, const Palette& palette, const 
       path, [&](Output& out) { WriteObj(mesh, title, materials.filename().string(), out); });
 }
 
+// The scene that `lsys render` would render for the same options, written instead.
+int writeRenderScene(const ExportRequest& request, LSystem& lsystem, const Progress& progress) {
+  if (BoundingBox(DrawingOf(lsystem)).empty) {
+    ReportError(request.description + " draws nothing to export");
+    return 1;
+  }
+  const FittedPicture picture = FitPicture(lsystem, request.view, request.size, request.lineWidth);
+  const Drawing drawing = DrawingOf(lsystem);
+  SceneLook look;
+  look.palette = request.palette;
+  const ScenePlan plan = PlanScene(drawing, look.palette);
+  if (!WriteFileWith(request.output, [&](Output& out) {
+        WriteRenderScene(drawing, plan, picture.camera, picture.view, look,
+                         DescriptionStem(request.description), out);
+      })) {
+    return 1;
+  }
+  progress.line("wrote " + std::to_string(lsystem.segments.size()) + " segments and " +
+                std::to_string(lsystem.polygons.size()) + " polygons to " + request.output);
+  return 0;
+}
+
 }  // namespace
 
 int ExportDescription(const ExportRequest& request) {
-  const bool obj = HasExtension(request.output, ".obj");
-  const bool glb = HasExtension(request.output, ".glb");
-  if (!obj && !glb && !HasExtension(request.output, ".svg")) {
-    ReportError("the exported file must end in .glb, .obj or .svg: " + request.output);
+  const std::optional<Format> format = formatOf(request.output);
+  if (!format) {
+    ReportError("the exported file must end in .glb, .obj, .svg, .txt or .pov: " + request.output);
     return 1;
   }
   const Progress progress(request.quiet);
   LSystem lsystem;
   lsystem.pictureReading = PictureReading::ForPictures();
   Output quiet = Output::Discarding();
-  if (!GrowWithProgress(lsystem, request.description, request.steps, quiet, progress)) return 1;
+  if (!GrowWithProgress(lsystem, request.description, request.steps, quiet, progress,
+                        request.dialect)) {
+    return 1;
+  }
+  if (format == Format::kWord) {
+    if (!WriteFileWith(request.output, [&](Output& out) { lsystem.current->print(out); })) {
+      return 1;
+    }
+    progress.line("wrote " + std::to_string(lsystem.current->size()) + " modules to " +
+                  request.output);
+    return 0;
+  }
+  if (format == Format::kScene) return writeRenderScene(request, lsystem, progress);
   const Drawing drawing = DrawingOf(lsystem);
   const std::string title = DescriptionStem(request.description);
+  if (format == Format::kSvg && BoundingBox(drawing).empty) {
+    ReportError(request.description + " draws nothing to export");
+    return 1;
+  }
   const View view = request.view.value_or(DefaultView(drawing));
   if (!BoundingBox(drawing).empty) {
     // The line width is measured in the SVG picture, or for a mesh in a picture of that size.
@@ -56,16 +106,12 @@ int ExportDescription(const ExportRequest& request) {
     if (radius) SetRadii(lsystem.segments, *radius);
   }
   bool written = false;
-  if (obj) {
+  if (format == Format::kObj) {
     written = writeObjAndMaterials(drawing, request.palette, title, request.output);
-  } else if (glb) {
+  } else if (format == Format::kGlb) {
     const std::string bytes = GlbBytes(drawing, request.palette, title);
     written = WriteFileWith(request.output, [&](Output& out) { out.text(bytes); });
   } else {
-    if (BoundingBox(drawing).empty) {
-      ReportError(request.description + " draws nothing to export");
-      return 1;
-    }
     written = WriteFileWith(request.output, [&](Output& out) {
       WriteSvg(drawing, view, request.size.width, request.size.height, request.palette, title, out);
     });
@@ -80,15 +126,21 @@ void AddExportCommand(CLI::App& app, int& exitCode) {
   auto request = std::make_shared<ExportRequest>();
   auto options = std::make_shared<PictureOptions>();
   CLI::App* command = app.add_subcommand(
-      "export", "grow DESCRIPTION and write it as a glTF or OBJ mesh or an SVG drawing");
+      "export",
+      "grow DESCRIPTION and write it as a glTF or OBJ mesh, an SVG drawing, its final generation "
+      "(.txt, as lsys2pov prints it) or the POV-Ray scene lsys render renders (.pov)");
   command->add_option("DESCRIPTION", request->description, "the description file")->required();
   command
       ->add_option("-o,--output", request->output,
-                   "FILE.glb (binary glTF), FILE.obj (with FILE.mtl beside it) or FILE.svg")
+                   "FILE.glb (binary glTF), FILE.obj (with FILE.mtl beside it), FILE.svg, FILE.txt "
+                   "or FILE.pov")
       ->required();
   options->addTo(*command);
   command->add_flag("-q,--quiet", request->quiet, "no progress on standard error");
-  command->callback([request, options, &exitCode] {
+  auto dialect = std::make_shared<DialectFlags>();
+  dialect->addTo(*command);
+  command->callback([request, options, dialect, &exitCode] {
+    request->dialect = dialect->choice();
     request->size = options->imageSize();
     request->view = options->chosenView();
     request->steps = options->steps;

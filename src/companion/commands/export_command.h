@@ -6,6 +6,7 @@
 #include <string>
 
 #include "companion/commands/command_support.h"
+#include "companion/growth/grow.h"
 #include "companion/picture/line_width.h"
 #include "companion/picture/palette.h"
 #include "companion/picture/view.h"
@@ -18,17 +19,20 @@ namespace lsys {
 
 struct ExportRequest {
   std::string description;
-  std::string output;  // ends in .glb, .obj or .svg
-  ImageSize size;      // of the SVG picture
+  std::string output;  // ends in .glb, .obj, .svg, .txt or .pov
+  ImageSize size;      // of the SVG picture, and the aspect of the POV-Ray scene
   std::optional<View> view;
   std::optional<int> steps;
   LineWidth lineWidth;
   Palette palette = Palette::Natural();
   bool quiet = false;
+  DialectChoice dialect;
 };
 
-// Grows the description quietly and writes the file the output's extension names. Returns the
-// exit code: 0 on success, 1 after a message on standard error.
+// Grows the description quietly and writes the file the output's extension names: an OBJ mesh,
+// an SVG drawing, the final generation in the value form of the lsys2pov report (.txt, with
+// its line feed), or the POV-Ray scene that `lsys render` renders (.pov). Returns the exit
+// code: 0 on success, 1 after a message on standard error.
 int ExportDescription(const ExportRequest& request);
 
 // Adds `export` to the command line; its callback stores the exit code in exitCode, which

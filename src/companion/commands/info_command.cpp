@@ -9,8 +9,10 @@
 
 #include "app/lsystem.h"
 #include "companion/commands/command_support.h"
+#include "companion/commands/dialect_flags.h"
 #include "companion/commands/progress.h"
 #include "companion/files/temporary_file.h"
+#include "companion/growth/dialect_report.h"
 #include "companion/growth/grow.h"
 #include "companion/picture/drawing.h"
 #include "companion/picture/render_cost.h"
@@ -46,9 +48,16 @@ int PrintInfo(const InfoRequest& request, Output& out) {
     out.text(StepLine(report));
     out.text("\n");
   });
-  if (GrowQuietly(lsystem, request.description, request.steps, quiet, observer) != Growth::kGrown) {
+  if (GrowQuietly(lsystem, request.description, request.steps, quiet, observer, request.dialect) !=
+      Growth::kGrown) {
     ReportError("cannot read " + request.description);
     return 1;
+  }
+  ReportDialectProblems(lsystem, request.description);
+  if (lsystem.dialect.enabled) {
+    out.text("dialect: 1, seed ");
+    out.text(std::to_string(lsystem.dialect.seed));
+    out.text("\n");
   }
   out.text("segments: ");
   out.integer(static_cast<std::int64_t>(lsystem.segments.size()));
@@ -73,7 +82,9 @@ int PrintInfo(const InfoRequest& request, Output& out) {
     ReportError("cannot measure the lsys2pov scene in the temporary folder");
     return 1;
   }
-  out.text("lsys2pov scene: ");
+  // lsys2pov grows a dialect file by its plain rules: this is the size of the dialect's plant
+  // written in lsys2pov's form.
+  out.text(lsystem.dialect.enabled ? "scene in lsys2pov's form: " : "lsys2pov scene: ");
   out.integer(*size);
   out.text(" bytes\n");
   if (!box.empty) {
@@ -100,7 +111,10 @@ void AddInfoCommand(CLI::App& app, int& exitCode) {
   command->add_option("DESCRIPTION", request->description, "the description file")->required();
   command->add_option("--steps", request->steps, "derivation steps instead of the description's")
       ->check(CLI::Range(0, 1000000));
-  command->callback([request, &exitCode] {
+  auto dialect = std::make_shared<DialectFlags>();
+  dialect->addTo(*command);
+  command->callback([request, dialect, &exitCode] {
+    request->dialect = dialect->choice();
     Output out = Output::ToDescriptor(1);
     exitCode = PrintInfo(*request, out);
   });

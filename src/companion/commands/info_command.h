@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/output.h"
+#include "companion/growth/grow.h"
 
 namespace CLI {
 class App;
@@ -15,6 +16,7 @@ namespace lsys {
 struct InfoRequest {
   std::string description;
   std::optional<int> steps;
+  DialectChoice dialect;
 };
 
 // Grows the description and prints to out one line per step (modules and time), the counts of

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "companion/commands/command_support.h"
+#include "companion/growth/dialect_report.h"
 
 namespace lsys {
 
@@ -28,10 +29,11 @@ void Progress::line(std::string_view text) const {
 }
 
 bool GrowWithProgress(LSystem& lsystem, const std::string& description, std::optional<int> steps,
-                      Output& quiet, const Progress& progress) {
+                      Output& quiet, const Progress& progress, const DialectChoice& dialect) {
   OnEachStep observer([&](const StepReport& report) { progress.step(report); });
-  switch (GrowQuietly(lsystem, description, steps, quiet, observer)) {
+  switch (GrowQuietly(lsystem, description, steps, quiet, observer, dialect)) {
     case Growth::kGrown:
+      ReportDialectProblems(lsystem, description);
       return true;
     case Growth::kUnreadable:
       ReportError("cannot read " + description);

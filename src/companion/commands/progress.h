@@ -30,9 +30,10 @@ class Progress {
 // "step N: M modules (T s)", the line that `lsys info` and the progress print for a step.
 std::string StepLine(const StepReport& report);
 
-// Grows the description as GrowQuietly does, showing each step as progress. When it cannot be
-// read, reports "cannot read DESCRIPTION" on standard error and returns false.
+// Grows the description as GrowQuietly does, showing each step as progress, and reports the
+// problems of its dialect lines on standard error. When it cannot be read, reports "cannot
+// read DESCRIPTION" on standard error and returns false.
 bool GrowWithProgress(LSystem& lsystem, const std::string& description, std::optional<int> steps,
-                      Output& quiet, const Progress& progress);
+                      Output& quiet, const Progress& progress, const DialectChoice& dialect = {});
 
 }  // namespace lsys

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/lsystem.h"
+#include "companion/commands/dialect_flags.h"
 #include "companion/commands/picture_options.h"
 #include "companion/commands/progress.h"
 #include "companion/files/temporary_file.h"
@@ -20,7 +21,10 @@ int RenderDescription(const RenderRequest& request) {
   LSystem lsystem;
   lsystem.pictureReading = PictureReading::ForPictures();
   Output quiet = Output::Discarding();
-  if (!GrowWithProgress(lsystem, request.description, request.steps, quiet, progress)) return 1;
+  if (!GrowWithProgress(lsystem, request.description, request.steps, quiet, progress,
+                        request.dialect)) {
+    return 1;
+  }
   if (BoundingBox(DrawingOf(lsystem)).empty) {
     ReportError(request.description + " draws nothing to render");
     return 1;
@@ -94,7 +98,10 @@ void AddRenderCommand(CLI::App& app, int& exitCode) {
   options->addSceneOptionsTo(*command);
   command->add_option("--scene", request->scene, "keep the POV-Ray scene in this file");
   command->add_flag("-q,--quiet", request->quiet, "no progress on standard error");
-  command->callback([request, options, &exitCode] {
+  auto dialect = std::make_shared<DialectFlags>();
+  dialect->addTo(*command);
+  command->callback([request, options, dialect, &exitCode] {
+    request->dialect = dialect->choice();
     request->size = options->imageSize();
     request->view = options->chosenView();
     request->steps = options->steps;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "companion/commands/command_support.h"
+#include "companion/growth/grow.h"
 #include "companion/picture/line_width.h"
 #include "companion/picture/render_scene.h"
 #include "companion/picture/view.h"
@@ -27,6 +28,7 @@ struct RenderRequest {
   bool antialias = true;
   std::string scene;  // empty: a temporary scene, removed after the render
   bool quiet = false;
+  DialectChoice dialect;
 };
 
 // Grows the description quietly, writes its own scene and has POV-Ray render it to the PNG.

@@ -5,7 +5,7 @@
 #include "derivation/derive.h"
 #include "derivation/evaluator.h"
 #include "derivation/expression_stack.h"
-#include "description/load_description.h"
+#include "description/load_dialect.h"
 #include "turtle/make_poly_liste.h"
 
 namespace lsys {
@@ -27,10 +27,12 @@ bool DeriveObserved(LSystem& lsystem, GrowthObserver& observer) {
 }
 
 Growth GrowQuietly(LSystem& lsystem, const std::string& path, std::optional<int> steps,
-                   Output& quiet, GrowthObserver& observer) {
+                   Output& quiet, GrowthObserver& observer, const DialectChoice& dialect) {
   lsystem.setConsole(quiet);
   lsystem.setConsiderMode(false);
-  if (!LoadDescription(lsystem, path)) return Growth::kUnreadable;
+  LoadListener listener;  // the load report is not shown
+  if (!LoadDescription(lsystem, path, listener, dialect.mode)) return Growth::kUnreadable;
+  if (dialect.seed && lsystem.dialect.enabled) lsystem.dialect.seed = *dialect.seed;
   if (steps) lsystem.steps = *steps;
   // An exception must not leave the expression thread: running out of memory there is handed
   // back to this thread.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/lsystem.h"
+#include "description/load_dialect.h"
 
 namespace lsys {
 
@@ -53,10 +54,11 @@ enum class Growth {
 };
 
 // Loads the description into lsystem with its console set to quiet (which must outlive
-// lsystem's use of it), replaces its step count by steps when given, derives it on a stack
-// that holds its expressions, and runs the turtle when every step was taken. Throws
+// lsystem's use of it), with the grower's dialect of a marked file unless the choice switches
+// it off (and the choice's seed, if any), replaces its step count by steps when given, derives it
+// on a stack that holds its expressions, and runs the turtle when every step was taken. Throws
 // std::bad_alloc when memory runs out.
 Growth GrowQuietly(LSystem& lsystem, const std::string& path, std::optional<int> steps,
-                   Output& quiet, GrowthObserver& observer);
+                   Output& quiet, GrowthObserver& observer, const DialectChoice& dialect = {});
 
 }  // namespace lsys

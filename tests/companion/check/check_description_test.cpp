@@ -17,7 +17,10 @@ using testing_support::ScratchFolder;
 // "LINE:COLUMN: error|warning: message", counted from 1 as printed.
 std::string Summary(const Diagnostic& d) {
   return std::to_string(d.line + 1) + ":" + std::to_string(d.column + 1) +
-         (d.severity == Severity::kError ? ": error: " : ": warning: ") + d.message;
+         (d.severity == Severity::kError     ? ": error: "
+          : d.severity == Severity::kWarning ? ": warning: "
+                                             : ": note: ") +
+         d.message;
 }
 
 // Each case is a small description and the diagnostics expected for it, in order: the line,
@@ -194,7 +197,13 @@ const CheckCase kCases[] = {
     // A marked file's '=>' rules may produce what its '->' rules rewrite.
     {"a dialect rule, a seed and a probability in a marked file",
      "#lsys dialect=1\naxiom=FF\nF=>F[+L]F\nseed=4\nF->F[+F]F:0.33\nL->[{.-f+f.}]\n",
-     {}},
+     {"1:1: note: lsys reads this file with the grower's dialect; lsys2pov passes over its 3 "
+      "dialect lines (1, 3-4)"}},
+    {"dialect mistakes in a marked file",
+     "#lsys dialect=1\naxiom=F\nseed=x\ntropism=0,-1\nF=>F:-1\n%=>F\nG=>F(ran(1,2))\n",
+     {"1:1: note: lsys reads", "3:6: error: seed= takes", "4:13: error: tropism= takes",
+      "5:6: error: the weight is negative", "6:1: warning: '%' as a predecessor",
+      "7:11: error: argument does not parse"}},
     {"other tools' keys",
      "Axiom: FF\nangle=25.7\nn=5\niterations = 4\nsteps=5\nF->F[+F]F\n",
      {"1:1: error: there is no 'axiom=' line", "1:1: error: 'Axiom:' is not a key of this format",

@@ -31,11 +31,11 @@ std::unique_ptr<LSystem> Drawn(const std::string& word, std::array<double, 3> tr
 // The book's formula worked out on its own: the heading H turns towards T by the angle
 // e * |H x T| in the plane of H and T.
 Vector3 BentHeading(Vector3 h, Vector3 t, double e) {
-  const Vector3 axis = cross(h, t);
-  const double alpha = e * std::sqrt(dot(axis, axis));
-  const double along = dot(t, h);
+  const Vector3 axis = Cross(h, t);
+  const double alpha = e * std::sqrt(Dot(axis, axis));
+  const double along = Dot(t, h);
   Vector3 towards{t.x - along * h.x, t.y - along * h.y, t.z - along * h.z};
-  const double length = std::sqrt(dot(towards, towards));
+  const double length = std::sqrt(Dot(towards, towards));
   towards = {towards.x / length, towards.y / length, towards.z / length};
   return {std::cos(alpha) * h.x + std::sin(alpha) * towards.x,
           std::cos(alpha) * h.y + std::sin(alpha) * towards.y,
