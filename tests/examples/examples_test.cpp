@@ -38,6 +38,10 @@ const ExampleFigures kExamples[] = {
     {"koch_snowflake.ls", 1794, 768, 0, 0},     {"koch_island.ls", 3804, 2048, 0, 0},
     {"dragon_curve.ls", 4103, 1024, 0, 0},      {"sierpinski_arrowhead.ls", 2191, 729, 0, 0},
     {"hilbert_3d.ls", 2162, 511, 0, 0},
+    // Files of the grower's dialect, as lsys2pov grows them (without their dialect lines).
+    {"stochastic_weed.ls", 7812, 3125, 0, 0},   {"tropism_tree_a.ls", 6557, 1457, 0, 0},
+    {"tropism_tree_b.ls", 59045, 13121, 0, 0},  {"tropism_tree_c.ls", 59045, 13121, 0, 0},
+    {"tropism_tree_d.ls", 59045, 13121, 0, 0},  {"weeping_shrub.ls", 3, 0, 0, 0},
 };
 
 std::string examplePath(const char* file) { return std::string(LSYS_EXAMPLES_DIR) + "/" + file; }
