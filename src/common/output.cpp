@@ -29,8 +29,11 @@ bool isFloatValue(double value) {
 
 Output::Output(Kind kind, int descriptor, std::string* target)
     : kind_(kind), descriptor_(descriptor), target_(target) {
-  if (kind == Kind::kDescriptor || kind == Kind::kString) {
-    capacity_ = kind == Kind::kDescriptor ? kDescriptorBufferSize : kReservable;
+  if (kind != Kind::kDiscard) {
+    // A counting output assembles its text as the others do, in a buffer of moderate size.
+    capacity_ = kind == Kind::kDescriptor ? kDescriptorBufferSize
+                : kind == Kind::kCount    ? 16 * kReservable
+                                          : kReservable;
     // Not cleared: only the bytes written are ever read.
     buffer_ = std::make_unique_for_overwrite<char[]>(capacity_);
     floatTexts_ = std::make_unique<FixedFloatTexts>();
@@ -47,6 +50,8 @@ Output Output::ToString(std::string& text) { return Output(Kind::kString, -1, &t
 
 Output Output::Discarding() { return Output(Kind::kDiscard, -1, nullptr); }
 
+Output Output::Counting() { return Output(Kind::kCount, -1, nullptr); }
+
 Output::Output(Output&& other) noexcept
     : kind_(other.kind_),
       descriptor_(other.descriptor_),
@@ -55,6 +60,7 @@ Output::Output(Output&& other) noexcept
       floatTexts_(std::move(other.floatTexts_)),
       capacity_(other.capacity_),
       used_(other.used_),
+      counted_(other.counted_),
       failed_(other.failed_),
       flushLines_(other.flushLines_) {
   other.kind_ = Kind::kDiscard;
@@ -68,6 +74,10 @@ void Output::appendSlow(const char* data, std::size_t size) {
   if (size == 0) return;
   switch (kind_) {
     case Kind::kDiscard:
+      return;
+    case Kind::kCount:
+      flush();
+      counted_ += size;
       return;
     case Kind::kDescriptor:
     case Kind::kString:
@@ -136,6 +146,8 @@ bool Output::flush() {
       target_->append(buffer_.get(), used_);
     } else if (kind_ == Kind::kDescriptor && !failed_) {
       if (!WriteAll(descriptor_, buffer_.get(), used_)) failed_ = true;
+    } else if (kind_ == Kind::kCount) {
+      counted_ += used_;
     }
     used_ = 0;
   }

@@ -26,6 +26,8 @@ class Output {
   static Output ToString(std::string& text);
   // Drops everything: for runs that report nothing.
   static Output Discarding();
+  // Drops the text but counts its bytes (counted()): to measure a file without writing it.
+  static Output Counting();
 
   Output(Output&& other) noexcept;
   Output(const Output&) = delete;
@@ -86,9 +88,11 @@ class Output {
   bool failed() const { return failed_; }
   // Whether the text is dropped, so a caller may skip assembling it.
   bool discarding() const { return kind_ == Kind::kDiscard; }
+  // The bytes a counting output has taken so far; 0 for the other kinds.
+  std::uint64_t counted() const { return kind_ == Kind::kCount ? counted_ + used_ : 0; }
 
  private:
-  enum class Kind { kDescriptor, kString, kDiscard };
+  enum class Kind { kDescriptor, kString, kDiscard, kCount };
   Output(Kind kind, int descriptor, std::string* target);
 
   // The common case inline: the text fits the free room of the buffer.
@@ -123,6 +127,7 @@ class Output {
   std::unique_ptr<FixedFloatTexts> floatTexts_;
   std::size_t capacity_ = 0;
   std::size_t used_ = 0;
+  std::uint64_t counted_ = 0;  // bytes a counting output has flushed
   bool failed_ = false;
   bool flushLines_ = false;  // the target is a terminal
 };

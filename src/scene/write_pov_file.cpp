@@ -211,7 +211,9 @@ void writePolygon(Output& out, const Polygon& polygon) {
   }
 }
 
-void writeScene(Output& out, const LSystem& lsystem) {
+}  // namespace
+
+void WritePovScene(const LSystem& lsystem, Output& out) {
   out.text("#include \"colors.inc\"\n#include \"shapes.inc\"\n#include \"textures.inc\"\n");
   const double light = static_cast<double>(lsystem.viewDistance) * 2;
   std::string lightText;
@@ -240,6 +242,8 @@ void writeScene(Output& out, const LSystem& lsystem) {
   out.text(",  0>\n}\n");
 }
 
+namespace {
+
 void reportPath(Output& console, std::string_view message, const std::string& path) {
   console.text(message);
   console.text(path);
@@ -258,7 +262,7 @@ bool WritePovFile(const LSystem& lsystem, const std::string& path) {
   bool written;
   {
     Output out = Output::ToDescriptor(file->descriptor());
-    writeScene(out, lsystem);
+    WritePovScene(lsystem, out);
     written = out.flush();
   }
   if (!file->commit(written)) {

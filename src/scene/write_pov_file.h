@@ -6,6 +6,7 @@
 namespace lsys {
 
 class LSystem;
+class Output;
 
 // Writes the scene: include header, a light at twice viewDistance, a cone and an end sphere per
 // segment, a closed triangle fan per polygon, and the camera; turtle points (x, y, z) are
@@ -13,5 +14,8 @@ class LSystem;
 // was written; prints "Can't open file %s\n" or "Can't write file %s\n" and returns false
 // otherwise.
 bool WritePovFile(const LSystem& lsystem, const std::string& path);
+
+// The scene's text alone, as WritePovFile writes it, into the output (which reports nothing).
+void WritePovScene(const LSystem& lsystem, Output& out);
 
 }  // namespace lsys

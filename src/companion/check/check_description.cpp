@@ -38,17 +38,23 @@ CheckResult CheckDescription(const std::string& path, const CheckLimits& limits,
   CheckForeignSyntax(facts, result.diagnostics);
   CheckReachability(facts, lsystem.steps, result.diagnostics);
   CheckDialect(lsystem, facts, result.diagnostics);
-  // Expressions are parsed on a thread whose stack holds the deepest of them.
+  // Expressions are parsed on a thread whose stack holds the deepest of them. An exception
+  // must not leave that thread: running out of memory there is handed back to this one.
+  bool outOfMemory = false;
   const bool parsed = RunWithExpressionStack(lsystem, [&] {
-    CheckExpressions(facts, result.diagnostics);
-    // A file with errors is not grown: what it grows into is not what its author meant, and
-    // expressions that fail to parse would only repeat their errors.
-    const bool expressionErrors =
-        std::any_of(result.diagnostics.begin(), result.diagnostics.end(),
-                    [](const Diagnostic& d) { return d.severity == Severity::kError; });
-    if (!expressionErrors) DryRun(lsystem, facts, limits, result.diagnostics);
+    try {
+      CheckExpressions(facts, result.diagnostics);
+      // A file with errors is not grown: what it grows into is not what its author meant, and
+      // expressions that fail to parse would only repeat their errors.
+      const bool expressionErrors =
+          std::any_of(result.diagnostics.begin(), result.diagnostics.end(),
+                      [](const Diagnostic& d) { return d.severity == Severity::kError; });
+      if (!expressionErrors) DryRun(lsystem, facts, limits, result.diagnostics);
+    } catch (const std::bad_alloc&) {
+      outOfMemory = true;
+    }
   });
-  if (!parsed) throw std::bad_alloc();  // not even the stack for the expressions
+  if (outOfMemory || !parsed) throw std::bad_alloc();  // !parsed: not even the stack for them
 
   std::stable_sort(result.diagnostics.begin(), result.diagnostics.end(),
                    [](const Diagnostic& a, const Diagnostic& b) {

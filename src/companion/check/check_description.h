@@ -4,7 +4,6 @@
 // the derivation and the turtle make of it.
 #pragma once
 
-#include <chrono>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -14,10 +13,13 @@
 
 namespace lsys {
 
+// The dry run is bounded by work, never by time, so that a file gets the same diagnostics on a
+// busy machine as on an idle one.
 struct CheckLimits {
-  // The dry run stops before a generation would exceed this many modules, or after this time.
+  // The dry run stops before a step whose generation could exceed this many modules, or whose
+  // evaluations (conditions and arguments) could bring the run's total beyond maxEvaluations.
   std::size_t maxModules = 2'000'000;
-  std::chrono::duration<double> maxTime = std::chrono::milliseconds(400);
+  std::size_t maxEvaluations = 10'000'000;
   // What the machine can hold; 0 asks the system for its physical memory.
   std::size_t memoryBytes = 0;
 };

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -11,6 +10,7 @@
 #include "app/lsystem.h"
 #include "common/finite.h"
 #include "companion/growth/grow.h"
+#include "companion/growth/step_prediction.h"
 #include "description/rule.h"
 #include "turtle/make_poly_liste.h"
 
@@ -61,7 +61,6 @@ class Dry final : public GrowthObserver {
   void run() {
     growth_ = static_cast<double>(longestSuccessor());
     size_ = lsystem_.current->size();
-    start_ = std::chrono::steady_clock::now();
     if (!DeriveObserved(lsystem_, *this)) return;
     MakePolyListe(lsystem_);
     checkSegments();
@@ -114,13 +113,13 @@ class Dry final : public GrowthObserver {
   // within the limits; when it would not, the final size is predicted and the growth stops.
   bool beforeStep(int step, const LSystem&) override {
     checkValues(*lsystem_.current);
-    const bool tooLong =
-        static_cast<double>(size_) * growth_ > static_cast<double>(limits_.maxModules);
-    const bool tooSlow = std::chrono::steady_clock::now() - start_ > limits_.maxTime;
-    if (tooLong || tooSlow) {
+    const StepPrediction next = PredictStep(lsystem_);
+    if (next.modules > limits_.maxModules || next.values > limits_.maxModules - next.modules ||
+        next.evaluations > limits_.maxEvaluations - evaluations_) {
       predict(step - 1, size_, growth_);
       return false;
     }
+    evaluations_ += next.evaluations;
     return true;
   }
 
@@ -228,7 +227,7 @@ class Dry final : public GrowthObserver {
   // The growth so far: the last generation's length and the factor of the last step.
   std::size_t size_ = 0;
   double growth_ = 1.0;
-  std::chrono::steady_clock::time_point start_;
+  std::size_t evaluations_ = 0;  // the most the steps taken so far can have evaluated
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <exception>
 #include <new>
+#include <stdexcept>
 
 #include "companion/commands/animate_command.h"
 #include "companion/commands/check_command.h"
@@ -58,6 +59,10 @@ int main(int argc, char** argv) {
     return runCommandLine(argc, argv);
   } catch (const std::bad_alloc&) {
     // A growth beyond memory: say so instead of aborting.
+    std::fputs("lsys: out of memory\n", stderr);
+    return 1;
+  } catch (const std::length_error&) {
+    // A container asked for more than it can ever hold: memory ran out all the same.
     std::fputs("lsys: out of memory\n", stderr);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "lsys: %s\n", error.what());

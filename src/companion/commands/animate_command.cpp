@@ -1,12 +1,11 @@
 #include "companion/commands/animate_command.h"
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <mutex>
@@ -15,13 +14,16 @@
 #include <vector>
 
 #include "app/lsystem.h"
+#include "companion/commands/dialect_flags.h"
 #include "companion/commands/picture_options.h"
 #include "companion/commands/progress.h"
+#include "companion/files/temporary_file.h"
 #include "companion/growth/grow.h"
 #include "companion/picture/drawing.h"
 #include "companion/picture/encode_animation.h"
 #include "companion/picture/povray_runner.h"
 #include "companion/picture/scene_plan.h"
+#include "companion/process/interrupts.h"
 
 namespace lsys {
 namespace {
@@ -29,31 +31,14 @@ namespace {
 // A longer animation is a mistake rather than a wish: each frame is a render.
 constexpr int kMaximumFrames = 500;
 
-// A folder of its own in the temporary folder for the scenes and frames, removed with them.
-class FrameFolder {
- public:
-  FrameFolder() {
-    const char* folder = std::getenv("TMPDIR");
-    std::string pattern =
-        std::string(folder != nullptr && *folder ? folder : "/tmp") + "/lsys-animate-XXXXXX";
-    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-  }
-  FrameFolder(const FrameFolder&) = delete;
-  FrameFolder& operator=(const FrameFolder&) = delete;
-  ~FrameFolder() {
-    std::error_code ignored;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-  }
-  const std::string& path() const { return path_; }
-  std::string file(int frame, const char* extension) const {
-    char name[32];
-    std::snprintf(name, sizeof name, "/frame%04d.%s", frame, extension);
-    return path_ + name;
-  }
-
- private:
-  std::string path_;
-};
+// The names of a frame's scene and picture in the working folder: plain, so that POV-Ray reads
+// them as they are, and numbered as ffmpeg's pattern kFramePattern expects.
+constexpr char kFramePattern[] = "frame%04d.png";
+std::string frameFile(int frame, const char* extension) {
+  char name[32];
+  std::snprintf(name, sizeof name, "frame%04d.%s", frame, extension);
+  return name;
+}
 
 // Grows generation `step` and writes its scene under the shared camera.
 bool writeFrameScene(const AnimateRequest& request, int step, const FittedPicture& picture,
@@ -62,11 +47,13 @@ bool writeFrameScene(const AnimateRequest& request, int step, const FittedPictur
   lsystem.pictureReading = PictureReading::ForPictures();
   Output quiet = Output::Discarding();
   GrowthObserver silent;
-  if (GrowQuietly(lsystem, request.description, step, quiet, silent) != Growth::kGrown) {
-    ReportError("cannot read " + request.description);
+  const GrowthRequest growth{request.description, step, request.maxModules, request.dialect};
+  const GrowthResult grown = GrowQuietly(lsystem, growth, quiet, silent);
+  if (grown.growth != Growth::kGrown) {
+    ReportGrowthFailure(grown, growth);
     return false;
   }
-  if (picture.radius) SetRadii(lsystem.segments, *picture.radius);
+  FitFrame(lsystem, picture);
   const Drawing drawing = DrawingOf(lsystem);
   return WriteFileWith(scene, [&](Output& out) {
     WriteRenderScene(drawing, PlanScene(drawing, request.look.palette), picture.camera,
@@ -80,7 +67,7 @@ struct FailedFrame {
   int frame;
   PovRayRun run;
 };
-std::optional<FailedFrame> renderFrames(const AnimateRequest& request, const FrameFolder& folder,
+std::optional<FailedFrame> renderFrames(const AnimateRequest& request, const std::string& folder,
                                         int frames, const Progress& progress) {
   const int workers = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, frames);
   std::atomic<int> next{0};
@@ -91,11 +78,11 @@ std::optional<FailedFrame> renderFrames(const AnimateRequest& request, const Fra
     for (int frame = next++; frame < frames; frame = next++) {
       {
         const std::lock_guard<std::mutex> lock(failureLock);
-        if (failure) return;  // no point in rendering more
+        if (failure || CaughtInterrupt() != 0) return;  // no point in rendering more
       }
-      PovRayRun run =
-          RunPovRay(folder.file(frame, "pov"), folder.file(frame, "png"), request.size.width,
-                    request.size.height, false, {request.antialias, 1});
+      PovRayRun run = RunPovRay({folder, frameFile(frame, "pov"), frameFile(frame, "png"),
+                                 request.size.width, request.size.height, false,
+                                 {request.antialias, 1}});
       if (!run.started || run.exitCode != 0 || !PovRayComplaints(run.log).empty()) {
         const std::lock_guard<std::mutex> lock(failureLock);
         if (!failure || frame < failure->frame) failure = FailedFrame{frame, std::move(run)};
@@ -124,6 +111,45 @@ void reportFailedFrame(const AnimateRequest& request, const FailedFrame& failed)
               request.description);
 }
 
+// Joins the rendered frames into a file beside the output and renames it over the output.
+int encodeAnimation(const AnimateRequest& request, AnimationFormat format,
+                    const std::string& frames, const Progress& progress) {
+  const std::string extension = std::filesystem::path(request.output).extension().string();
+  std::optional<TemporaryFile> encoded =
+      TemporaryFile::In(FolderOf(request.output), ".lsys-animate-", extension);
+  if (!encoded) {
+    ReportError("cannot make a temporary file beside " + request.output);
+    return 1;
+  }
+  // ffmpeg runs in the frames' folder, so the animation's path must not be relative; "file:"
+  // keeps a ':' in it from naming a protocol.
+  std::error_code failed;
+  const std::string target =
+      "file:" + std::filesystem::absolute(encoded->path(), failed).string();
+  const ProgramRun run = RunExternalProgram(
+      {EncodeArguments(format, kFramePattern, request.fps, target), frames, false});
+  if (CaughtInterrupt() != 0) {
+    ReportError("interrupted: " + request.output + " is left as it was");
+    return InterruptedExitCode(CaughtInterrupt());
+  }
+  if (!run.started) {
+    ReportError("cannot run ffmpeg: install it (Debian package ffmpeg)");
+    return 1;
+  }
+  if (run.exitCode != 0) {
+    std::fwrite(run.log.data(), 1, run.log.size(), stderr);
+    ReportError("ffmpeg could not encode " + request.output + "; it is left as it was");
+    return 1;
+  }
+  if (::rename(encoded->path().c_str(), request.output.c_str()) != 0) {
+    ReportError("cannot save the animation as " + request.output + ": " + std::strerror(errno));
+    return 1;
+  }
+  encoded->keep();
+  progress.line("animation saved as " + request.output);
+  return 0;
+}
+
 }  // namespace
 
 int AnimateDescription(const AnimateRequest& request) {
@@ -138,13 +164,21 @@ int AnimateDescription(const AnimateRequest& request) {
     even.size.width += even.size.width % 2;
     even.size.height += even.size.height % 2;
   }
+  if (!AffordablePicture(even.size) ||
+      RefuseOverwritingDescription(request.output, request.description)) {
+    return 1;
+  }
   const Progress progress(request.quiet);
 
-  // The last generation fixes the camera and the line width for every frame.
+  // The last generation fixes the scene's range, the camera and the line width for every frame.
   LSystem last;
   last.pictureReading = PictureReading::ForPictures();
   Output quiet = Output::Discarding();
-  if (!GrowWithProgress(last, request.description, request.steps, quiet, progress)) return 1;
+  if (!GrowWithProgress(last,
+                        {request.description, request.steps, request.maxModules, request.dialect},
+                        quiet, progress)) {
+    return 1;
+  }
   if (BoundingBox(DrawingOf(last)).empty) {
     ReportError(request.description + " draws nothing to animate");
     return 1;
@@ -155,36 +189,38 @@ int AnimateDescription(const AnimateRequest& request) {
                 " frames: lower --steps (" + std::to_string(last.steps) + ")");
     return 1;
   }
-  const FittedPicture picture = FitPicture(last, request.view, even.size, request.lineWidth);
+  const auto picture = FitPicture(last, request.view, even.size, request.lineWidth);
+  if (!picture) {
+    ReportError(request.description + " draws too far out to render (its box is not finite)");
+    return 1;
+  }
 
-  const FrameFolder folder;
-  if (folder.path().empty()) {
+  // From here on files exist: an interrupt is passed on to POV-Ray and ffmpeg, and the frames
+  // go on every path.
+  const InterruptGuard guard;
+  const std::optional<TemporaryFolder> folder =
+      TemporaryFolder::In(SystemTemporaryFolder(), "lsys-animate-");
+  if (!folder) {
     ReportError("cannot create a temporary folder for the frames");
     return 1;
   }
   for (int step = 0; step < frames; ++step) {
-    if (!writeFrameScene(even, step, picture, folder.file(step, "pov"))) return 1;
+    if (!writeFrameScene(even, step, *picture, folder->path() + "/" + frameFile(step, "pov"))) {
+      return 1;
+    }
+    if (CaughtInterrupt() != 0) return InterruptedExitCode(CaughtInterrupt());
   }
   progress.line("wrote " + std::to_string(frames) + " scenes; rendering");
-  if (const auto failed = renderFrames(even, folder, frames, progress)) {
+  const auto failed = renderFrames(even, folder->path(), frames, progress);
+  if (CaughtInterrupt() != 0) {
+    ReportError("interrupted: " + request.output + " is left as it was");
+    return InterruptedExitCode(CaughtInterrupt());
+  }
+  if (failed) {
     reportFailedFrame(request, *failed);
     return 1;
   }
-
-  const ProgramRun encoded = RunProgram(
-      EncodeArguments(*format, folder.path() + "/frame%04d.png", request.fps, request.output),
-      false);
-  if (!encoded.started) {
-    ReportError("cannot run ffmpeg: install it (Debian package ffmpeg)");
-    return 1;
-  }
-  if (encoded.exitCode != 0) {
-    std::fwrite(encoded.log.data(), 1, encoded.log.size(), stderr);
-    ReportError("ffmpeg could not encode " + request.output);
-    return 1;
-  }
-  progress.line("animation saved as " + request.output);
-  return 0;
+  return encodeAnimation(request, *format, folder->path(), progress);
 }
 
 void AddAnimateCommand(CLI::App& app, int& exitCode) {
@@ -202,10 +238,14 @@ void AddAnimateCommand(CLI::App& app, int& exitCode) {
   command->add_option("--fps", request->fps, "frames a second (default 2)")
       ->check(CLI::Range(1, 60));
   command->add_flag("-q,--quiet", request->quiet, "no progress on standard error");
-  command->callback([request, options, &exitCode] {
+  auto dialect = std::make_shared<DialectFlags>();
+  dialect->addTo(*command);
+  command->callback([request, options, dialect, &exitCode] {
     request->size = options->imageSize();
     request->view = options->chosenView();
     request->steps = options->steps;
+    request->maxModules = options->maxModules;
+    request->dialect = dialect->choice();
     request->lineWidth = options->chosenLineWidth();
     request->look = options->chosenLook();
     request->antialias = !options->draft;

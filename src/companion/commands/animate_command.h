@@ -8,6 +8,7 @@
 #include <string>
 
 #include "companion/commands/command_support.h"
+#include "companion/growth/grow.h"
 #include "companion/picture/line_width.h"
 #include "companion/picture/render_scene.h"
 #include "companion/picture/view.h"
@@ -29,9 +30,14 @@ struct AnimateRequest {
   SceneLook look;
   bool antialias = true;
   bool quiet = false;
+  std::size_t maxModules = kDefaultModuleBudget;  // --max-modules
+  DialectChoice dialect;
 };
 
-// Grows every generation, renders its frame and encodes the animation. Progress goes to
+// Grows every generation, renders its frame and encodes the animation into a temporary file
+// beside the output, which replaces the output only when it is complete. A SIGINT or SIGTERM
+// is passed on to POV-Ray and ffmpeg, and ends the command with 130 or 143 after the frames
+// and the partial animation are removed. Progress goes to
 // standard error on a terminal unless quiet. Returns the exit code: 0 on success, 1 after a
 // message on standard error (POV-Ray's or ffmpeg's own words included when one of them fails).
 int AnimateDescription(const AnimateRequest& request);

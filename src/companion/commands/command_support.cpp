@@ -1,11 +1,12 @@
 #include "companion/commands/command_support.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
+#include <CLI/CLI.hpp>
 #include <cctype>
 #include <charconv>
 #include <cstdio>
+
+#include "companion/text/visible_text.h"
+#include "scene/scene_file.h"
 
 namespace lsys {
 namespace {
@@ -50,24 +51,53 @@ bool HasExtension(std::string_view path, std::string_view extension) {
 }
 
 bool WriteFileWith(const std::string& path, const std::function<void(Output&)>& write) {
-  const int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (descriptor < 0) {
+  std::optional<SceneFile> file = SceneFile::Open(path);
+  if (!file) {
     ReportError("cannot open " + path + " for writing");
     return false;
   }
   bool written = false;
   {
-    Output out = Output::ToDescriptor(descriptor);
+    Output out = Output::ToDescriptor(file->descriptor());
     write(out);
     written = out.flush();
   }
-  if (::close(descriptor) != 0) written = false;
-  if (!written) ReportError("cannot write " + path);
-  return written;
+  if (!file->commit(written)) {
+    ReportError("cannot write " + path);
+    return false;
+  }
+  return true;
+}
+
+bool AffordablePicture(ImageSize size) {
+  const long long pixels = static_cast<long long>(size.width) * size.height;
+  if (pixels <= kMaximumRenderPixels) return true;
+  ReportError("a " + std::to_string(size.width) + "x" + std::to_string(size.height) +
+              " picture has " + std::to_string(pixels) + " pixels, more than POV-Ray is asked for (" +
+              std::to_string(kMaximumRenderPixels) +
+              ", e.g. 4096x4096): its state file alone would grow to about " +
+              std::to_string(pixels * 3 / 1'000'000) + " MB; choose a smaller --size");
+  return false;
+}
+
+bool RefuseOverwritingDescription(const std::string& output, const std::string& description) {
+  if (!IsSameFile(output, description)) return false;
+  ReportError(output + " is the description " + description + " itself: choose another output");
+  return true;
+}
+
+void AddMaxModulesOption(CLI::App& command, std::size_t& maxModules) {
+  command
+      .add_option("--max-modules", maxModules,
+                  "the most modules a generation may hold (default 50000000); a step that "
+                  "could grow beyond it is refused before it starts")
+      ->check(CLI::PositiveNumber);
 }
 
 void ReportError(std::string_view message) {
-  std::fprintf(stderr, "lsys: %.*s\n", static_cast<int>(message.size()), message.data());
+  // Messages quote paths and text of the user's: a terminal sees their control characters.
+  const std::string visible = VisibleText(message);
+  std::fprintf(stderr, "lsys: %.*s\n", static_cast<int>(visible.size()), visible.data());
 }
 
 }  // namespace lsys

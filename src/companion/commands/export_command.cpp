@@ -15,6 +15,7 @@
 #include "companion/picture/obj_writer.h"
 #include "companion/picture/render_scene.h"
 #include "companion/picture/svg_writer.h"
+#include "companion/process/interrupts.h"
 
 namespace lsys {
 
@@ -31,11 +32,16 @@ std::optional<Format> formatOf(const std::string& path) {
   return std::nullopt;
 }
 
-// The OBJ and, beside it, its MTL file of the same name.
+// The MTL file that goes beside an OBJ: the same name with .mtl.
+std::string materialsOf(const std::string& obj) {
+  return std::filesystem::path(obj).replace_extension(".mtl").string();
+}
+
+// The OBJ and, beside it, its MTL file.
 bool writeObjAndMaterials(const Drawing& drawing, const Palette& palette, const std::string& title,
                           const std::string& path) {
   const PlantMesh mesh = BuildPlantMesh(drawing, palette);
-  const std::filesystem::path materials = std::filesystem::path(path).replace_extension(".mtl");
+  const std::filesystem::path materials = materialsOf(path);
   if (!WriteFileWith(materials.string(),
                      [&](Output& out) { WriteMtl(mesh, palette, title, out); })) {
     return false;
@@ -50,13 +56,17 @@ int writeRenderScene(const ExportRequest& request, LSystem& lsystem, const Progr
     ReportError(request.description + " draws nothing to export");
     return 1;
   }
-  const FittedPicture picture = FitPicture(lsystem, request.view, request.size, request.lineWidth);
+  const auto picture = FitPicture(lsystem, request.view, request.size, request.lineWidth);
+  if (!picture) {
+    ReportError(request.description + " draws too far out to export (its box is not finite)");
+    return 1;
+  }
   const Drawing drawing = DrawingOf(lsystem);
   SceneLook look;
   look.palette = request.palette;
   const ScenePlan plan = PlanScene(drawing, look.palette);
   if (!WriteFileWith(request.output, [&](Output& out) {
-        WriteRenderScene(drawing, plan, picture.camera, picture.view, look,
+        WriteRenderScene(drawing, plan, picture->camera, picture->view, look,
                          DescriptionStem(request.description), out);
       })) {
     return 1;
@@ -74,12 +84,18 @@ int ExportDescription(const ExportRequest& request) {
     ReportError("the exported file must end in .glb, .obj, .svg, .txt or .pov: " + request.output);
     return 1;
   }
+  if (RefuseOverwritingDescription(request.output, request.description) ||
+      (format == Format::kObj &&
+       RefuseOverwritingDescription(materialsOf(request.output), request.description))) {
+    return 1;
+  }
   const Progress progress(request.quiet);
   LSystem lsystem;
   lsystem.pictureReading = PictureReading::ForPictures();
   Output quiet = Output::Discarding();
-  if (!GrowWithProgress(lsystem, request.description, request.steps, quiet, progress,
-                        request.dialect)) {
+  if (!GrowWithProgress(lsystem,
+                        {request.description, request.steps, request.maxModules, request.dialect},
+                        quiet, progress)) {
     return 1;
   }
   if (format == Format::kWord) {
@@ -105,6 +121,9 @@ int ExportDescription(const ExportRequest& request) {
     const auto radius = ChosenRadius(request.lineWidth, lsystem.segments, PixelSize(fit));
     if (radius) SetRadii(lsystem.segments, *radius);
   }
+  // The file is written beside its target and renamed over it: an interrupt waits for the
+  // write to end, so that no temporary is left behind.
+  const InterruptGuard guard;
   bool written = false;
   if (format == Format::kObj) {
     written = writeObjAndMaterials(drawing, request.palette, title, request.output);
@@ -116,6 +135,7 @@ int ExportDescription(const ExportRequest& request) {
       WriteSvg(drawing, view, request.size.width, request.size.height, request.palette, title, out);
     });
   }
+  if (CaughtInterrupt() != 0) return InterruptedExitCode(CaughtInterrupt());
   if (!written) return 1;
   progress.line("wrote " + std::to_string(lsystem.segments.size()) + " segments and " +
                 std::to_string(lsystem.polygons.size()) + " polygons to " + request.output);
@@ -151,6 +171,7 @@ void AddExportCommand(CLI::App& app, int& exitCode) {
       return;
     }
     request->palette = *palette;
+    request->maxModules = options->maxModules;
     exitCode = ExportDescription(*request);
   });
 }

@@ -25,6 +25,7 @@ struct ExportRequest {
   std::optional<int> steps;
   LineWidth lineWidth;
   Palette palette = Palette::Natural();
+  std::size_t maxModules = kDefaultModuleBudget;  // --max-modules
   bool quiet = false;
   DialectChoice dialect;
 };

@@ -1,7 +1,5 @@
 #include "companion/commands/info_command.h"
 
-#include <sys/stat.h>
-
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <memory>
@@ -11,12 +9,12 @@
 #include "companion/commands/command_support.h"
 #include "companion/commands/dialect_flags.h"
 #include "companion/commands/progress.h"
-#include "companion/files/temporary_file.h"
 #include "companion/growth/dialect_report.h"
 #include "companion/growth/grow.h"
 #include "companion/picture/drawing.h"
 #include "companion/picture/render_cost.h"
 #include "companion/picture/scene_plan.h"
+#include "companion/text/visible_text.h"
 #include "scene/write_pov_file.h"
 
 namespace lsys {
@@ -28,29 +26,23 @@ void range(Output& out, const char* axis, double low, double high) {
   out.text(std::string_view(buffer));
 }
 
-// The size of the scene lsys2pov writes: it is written to a temporary file and measured.
-std::optional<long long> lsys2povSceneSize(const LSystem& lsystem) {
-  const auto file = TemporaryFile::InTemporaryFolder("lsys-info-", ".pov");
-  if (!file) return {};
-  struct stat status {};
-  if (!WritePovFile(lsystem, file->path()) || ::stat(file->path().c_str(), &status) != 0) return {};
-  return status.st_size;
-}
-
 }  // namespace
 
 int PrintInfo(const InfoRequest& request, Output& out) {
   LSystem lsystem;
   Output quiet = Output::Discarding();
-  out.text(request.description);
+  out.text(VisibleText(request.description));
   out.text("\n");
   OnEachStep observer([&](const StepReport& report) {
     out.text(StepLine(report));
     out.text("\n");
   });
-  if (GrowQuietly(lsystem, request.description, request.steps, quiet, observer, request.dialect) !=
-      Growth::kGrown) {
-    ReportError("cannot read " + request.description);
+  const GrowthRequest growth{request.description, request.steps, request.maxModules,
+                             request.dialect};
+  const GrowthResult result = GrowQuietly(lsystem, growth, quiet, observer);
+  if (result.growth != Growth::kGrown) {
+    out.flush();
+    ReportGrowthFailure(result, growth);
     return 1;
   }
   ReportDialectProblems(lsystem, request.description);
@@ -77,15 +69,13 @@ int PrintInfo(const InfoRequest& request, Output& out) {
     range(out, "z", box.min.y, box.max.y);
     out.text("\n");
   }
-  const auto size = lsys2povSceneSize(lsystem);
-  if (!size) {
-    ReportError("cannot measure the lsys2pov scene in the temporary folder");
-    return 1;
-  }
-  // lsys2pov grows a dialect file by its plain rules: this is the size of the dialect's plant
-  // written in lsys2pov's form.
+  // The size of the scene lsys2pov writes, counted as it is assembled, never written.
+  // lsys2pov grows a dialect file by its plain rules: for one, this is the size of the
+  // dialect's plant written in lsys2pov's form.
+  Output counter = Output::Counting();
+  WritePovScene(lsystem, counter);
   out.text(lsystem.dialect.enabled ? "scene in lsys2pov's form: " : "lsys2pov scene: ");
-  out.integer(*size);
+  out.integer(static_cast<std::int64_t>(counter.counted()));
   out.text(" bytes\n");
   if (!box.empty) {
     // The primitives' counts do not depend on the picture's widths or colours enough to
@@ -101,7 +91,11 @@ int PrintInfo(const InfoRequest& request, Output& out) {
                   cost.bytes / 1e6);
     out.text(std::string_view(buffer));
   }
-  return out.flush() ? 0 : 1;
+  if (!out.flush()) {
+    ReportError("cannot write to standard output");
+    return 1;
+  }
+  return 0;
 }
 
 void AddInfoCommand(CLI::App& app, int& exitCode) {
@@ -111,6 +105,7 @@ void AddInfoCommand(CLI::App& app, int& exitCode) {
   command->add_option("DESCRIPTION", request->description, "the description file")->required();
   command->add_option("--steps", request->steps, "derivation steps instead of the description's")
       ->check(CLI::Range(0, 1000000));
+  AddMaxModulesOption(*command, request->maxModules);
   auto dialect = std::make_shared<DialectFlags>();
   dialect->addTo(*command);
   command->callback([request, dialect, &exitCode] {

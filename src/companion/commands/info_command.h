@@ -1,6 +1,8 @@
 // `lsys info`: grows a description and summarises what it grew.
 #pragma once
 
+#include "companion/growth/grow.h"
+
 #include <optional>
 #include <string>
 
@@ -17,6 +19,7 @@ struct InfoRequest {
   std::string description;
   std::optional<int> steps;
   DialectChoice dialect;
+  std::size_t maxModules = kDefaultModuleBudget;  // --max-modules
 };
 
 // Grows the description and prints to out one line per step (modules and time), the counts of

@@ -19,6 +19,7 @@ void PictureOptions::addTo(CLI::App& command) {
   command.add_option("--line-width", lineWidth,
                      "line width in pixels for every segment, or off for the file's radii "
                      "(default: 3 px when the plant never sets a width)");
+  AddMaxModulesOption(command, maxModules);
 }
 
 void PictureOptions::addSceneOptionsTo(CLI::App& command) {
@@ -71,20 +72,31 @@ std::optional<Palette> LoadPalette(const PictureOptions& options) {
   return palette;
 }
 
-FittedPicture FitPicture(LSystem& lsystem, std::optional<View> view, ImageSize size,
-                         const LineWidth& width) {
+std::optional<FittedPicture> FitPicture(LSystem& lsystem, std::optional<View> view,
+                                        ImageSize size, const LineWidth& width) {
+  const std::optional<SceneRangeFit> range = SceneRangeFitOf(lsystem);
+  if (!range) return std::nullopt;
+  // Whether the plant sets widths is asked of the radii as the turtle drew them.
+  const bool defaultWidthOnly = DrawsWithDefaultWidthOnly(lsystem.segments);
+  MoveIntoSceneRange(lsystem, *range);
   FittedPicture picture;
+  picture.range = *range;
   const Drawing drawing = DrawingOf(lsystem);
   picture.view = view.value_or(DefaultView(drawing));
   const double aspect = static_cast<double>(size.width) / size.height;
   picture.camera = FitPerspective(drawing, picture.view, aspect);
   picture.radius =
-      ChosenRadius(width, lsystem.segments, PixelSize(drawing, picture.camera, size.height));
+      ChosenRadius(width, defaultWidthOnly, PixelSize(drawing, picture.camera, size.height));
   if (picture.radius) {
     SetRadii(lsystem.segments, *picture.radius);
     picture.camera = FitPerspective(drawing, picture.view, aspect);
   }
   return picture;
+}
+
+void FitFrame(LSystem& frame, const FittedPicture& picture) {
+  MoveIntoSceneRange(frame, picture.range);
+  if (picture.radius) SetRadii(frame.segments, *picture.radius);
 }
 
 }  // namespace lsys

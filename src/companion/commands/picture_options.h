@@ -9,9 +9,11 @@
 
 #include "app/lsystem.h"
 #include "companion/commands/command_support.h"
+#include "companion/growth/grow.h"
 #include "companion/picture/line_width.h"
 #include "companion/picture/palette.h"
 #include "companion/picture/render_scene.h"
+#include "companion/picture/scene_range.h"
 #include "companion/picture/view.h"
 
 namespace CLI {
@@ -30,8 +32,9 @@ struct PictureOptions {
   bool ground = false;
   std::string light = "studio";
   bool draft = false;
+  std::size_t maxModules = kDefaultModuleBudget;
 
-  // Adds --size, --view, --steps, --palette and --line-width to the command; the object must
+  // Adds --size, --view, --steps, --palette, --line-width and --max-modules to the command; the object must
   // outlive the parsing.
   void addTo(CLI::App& command);
   // Adds --background, --ground, --light and --draft.
@@ -53,18 +56,26 @@ struct PictureOptions {
 // cannot be read or is malformed.
 std::optional<Palette> LoadPalette(const PictureOptions& options);
 
-// A POV-Ray picture fitted to a grown record: its view, its camera and the radius that the
-// line width gave every segment (nothing when they keep the file's).
+// A POV-Ray picture fitted to a grown record: how its drawing was moved into the scene's
+// range, its view, its camera and the radius that the line width gave every segment (nothing
+// when they keep the file's).
 struct FittedPicture {
+  SceneRangeFit range;
   View view = View::kFront;
   PerspectiveCamera camera;
   std::optional<float> radius;
 };
 
-// Fits the camera to the record's non-empty drawing for the view (the drawing's default when
-// not given) and the picture size, gives the segments the radius the line width asks for (see
-// line_width.h), measured in that picture, and fits the camera again around the new radii.
-FittedPicture FitPicture(LSystem& lsystem, std::optional<View> view, ImageSize size,
-                         const LineWidth& width);
+// Moves the record's non-empty drawing into the scene's range (scene_range.h), fits the
+// camera to it for the view (the drawing's default when not given) and the picture size, gives
+// the segments the radius the line width asks for (see line_width.h), measured in that
+// picture, and fits the camera again around the new radii. Nothing, with the record untouched,
+// when the drawing's box is not finite.
+std::optional<FittedPicture> FitPicture(LSystem& lsystem, std::optional<View> view,
+                                        ImageSize size, const LineWidth& width);
+
+// Moves a frame of an animation into the range and gives it the radius of the picture fitted
+// to the animation's last generation.
+void FitFrame(LSystem& frame, const FittedPicture& picture);
 
 }  // namespace lsys

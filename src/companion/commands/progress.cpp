@@ -28,20 +28,32 @@ void Progress::line(std::string_view text) const {
   std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
 }
 
-bool GrowWithProgress(LSystem& lsystem, const std::string& description, std::optional<int> steps,
-                      Output& quiet, const Progress& progress, const DialectChoice& dialect) {
+bool GrowWithProgress(LSystem& lsystem, const GrowthRequest& request, Output& quiet,
+                      const Progress& progress) {
   OnEachStep observer([&](const StepReport& report) { progress.step(report); });
-  switch (GrowQuietly(lsystem, description, steps, quiet, observer, dialect)) {
-    case Growth::kGrown:
-      ReportDialectProblems(lsystem, description);
-      return true;
-    case Growth::kUnreadable:
-      ReportError("cannot read " + description);
-      return false;
-    case Growth::kStopped:
-      break;
+  const GrowthResult result = GrowQuietly(lsystem, request, quiet, observer);
+  if (result.growth != Growth::kGrown) {
+    ReportGrowthFailure(result, request);
+    return false;
   }
-  return false;
+  ReportDialectProblems(lsystem, request.path);
+  return true;
+}
+
+void ReportGrowthFailure(const GrowthResult& result, const GrowthRequest& request) {
+  switch (result.growth) {
+    case Growth::kGrown:
+      return;
+    case Growth::kUnreadable:
+      ReportError("cannot read " + request.path);
+      return;
+    case Growth::kOverBudget:
+      ReportError(request.path + ": " + OverBudgetMessage(result, request.maxModules));
+      return;
+    case Growth::kStopped:
+      ReportError(request.path + ": the growth was stopped");
+      return;
+  }
 }
 
 }  // namespace lsys

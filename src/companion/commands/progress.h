@@ -31,9 +31,13 @@ class Progress {
 std::string StepLine(const StepReport& report);
 
 // Grows the description as GrowQuietly does, showing each step as progress, and reports the
-// problems of its dialect lines on standard error. When it cannot be read, reports "cannot
-// read DESCRIPTION" on standard error and returns false.
-bool GrowWithProgress(LSystem& lsystem, const std::string& description, std::optional<int> steps,
-                      Output& quiet, const Progress& progress, const DialectChoice& dialect = {});
+// problems of its dialect lines on standard error. True when it is
+// grown; false after a message on standard error when it cannot be read ("cannot read
+// DESCRIPTION") or a step would pass the module budget.
+bool GrowWithProgress(LSystem& lsystem, const GrowthRequest& request, Output& quiet,
+                      const Progress& progress);
+
+// Reports on standard error why a growth did not end grown; nothing for a grown one.
+void ReportGrowthFailure(const GrowthResult& result, const GrowthRequest& request);
 
 }  // namespace lsys

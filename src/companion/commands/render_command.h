@@ -2,6 +2,8 @@
 // scene of it to a PNG, framed to fit.
 #pragma once
 
+#include "companion/growth/grow.h"
+
 #include <optional>
 #include <string>
 
@@ -26,6 +28,7 @@ struct RenderRequest {
   LineWidth lineWidth;
   SceneLook look;
   bool antialias = true;
+  std::size_t maxModules = kDefaultModuleBudget;  // --max-modules
   std::string scene;  // empty: a temporary scene, removed after the render
   bool quiet = false;
   DialectChoice dialect;

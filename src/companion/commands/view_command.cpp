@@ -49,7 +49,8 @@ int ViewDescription(const ViewRequest& request) {
   signal(SIGPIPE, SIG_IGN);
 
   LivePlant live;
-  GrowthWorker worker({request.description, request.steps, request.seed}, live);
+  GrowthWorker worker({request.description, request.steps, request.seed, request.maxModules},
+                      live);
   PlantServer server(*assets, live, [&worker](int steps) { worker.growAt(steps); });
   const std::optional<int> port = server.bind(request.port);
   if (!port) {
@@ -93,6 +94,7 @@ void AddViewCommand(CLI::App& app, int& exitCode) {
   command->add_option("--steps", request->steps, "derivation steps instead of the file's")
       ->check(CLI::Range(0, 1'000'000));
   command->add_option("--seed", request->seed, "the seed of the random rules, shown on the page");
+  AddMaxModulesOption(*command, request->maxModules);
   command->callback([request, &exitCode] { exitCode = ViewDescription(*request); });
 }
 

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "companion/growth/grow.h"
+
 namespace CLI {
 class App;
 }
@@ -18,6 +20,7 @@ struct ViewRequest {
   int port = 0;  // 0: any free port
   std::optional<int> steps;
   std::optional<std::uint64_t> seed;
+  std::size_t maxModules = kDefaultModuleBudget;
 };
 
 // Serves until interrupted. Returns the exit code: 0 after SIGINT or SIGTERM, 1 after a message

@@ -33,7 +33,30 @@ class TemporaryFile {
   std::string path_;  // empty once kept or moved from
 };
 
-// The temporary folder: TMPDIR, or /tmp when that is unset or empty.
-std::string TemporaryFolder();
+// A folder of the companion's own, made with an unpredictable name and owner-only permissions,
+// removed with everything in it when its owner goes out of scope.
+class TemporaryFolder {
+ public:
+  // Makes "<parent>/<prefix>XXXXXX"; none when it cannot be made.
+  static std::optional<TemporaryFolder> In(const std::string& parent, const std::string& prefix);
+
+  TemporaryFolder(TemporaryFolder&& other) noexcept;
+  TemporaryFolder(const TemporaryFolder&) = delete;
+  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+  TemporaryFolder& operator=(TemporaryFolder&&) = delete;
+  ~TemporaryFolder();
+
+  const std::string& path() const { return path_; }
+
+ private:
+  explicit TemporaryFolder(std::string path) : path_(std::move(path)) {}
+  std::string path_;  // empty once moved from
+};
+
+// The system's folder for temporary files: TMPDIR, or /tmp when that is unset or empty.
+std::string SystemTemporaryFolder();
+
+// The folder part of a path: "a/b.png" gives "a", "b.png" gives ".", "/b.png" gives "/".
+std::string FolderOf(const std::string& path);
 
 }  // namespace lsys

@@ -47,18 +47,43 @@ class OnEachStep final : public GrowthObserver {
 // the stack for them (RunWithExpressionStack); running out of memory throws std::bad_alloc.
 bool DeriveObserved(LSystem& lsystem, GrowthObserver& observer);
 
+// The most modules a generation may hold unless the user says otherwise: two generations of
+// this size and the turtle's segments fit a machine of a few gigabytes.
+inline constexpr std::size_t kDefaultModuleBudget = 50'000'000;
+
+struct GrowthRequest {
+  std::string path;                               // the description file
+  std::optional<int> steps;                       // in place of the description's step count
+  std::size_t maxModules = kDefaultModuleBudget;  // the module budget of every generation
+  DialectChoice dialect;                          // whether to read the grower's dialect, and seed
+};
+
 enum class Growth {
   kUnreadable,  // the description could not be read
+  kOverBudget,  // a step would have passed the module budget; no turtle ran
   kStopped,     // the observer stopped it before a step; no turtle ran
   kGrown,       // every step taken and the turtle run
 };
 
+struct GrowthResult {
+  Growth growth = Growth::kUnreadable;
+  // For kOverBudget: the step refused and the most modules and values it could have made.
+  int refusedStep = 0;
+  std::size_t predictedModules = 0;
+  std::size_t predictedValues = 0;
+};
+
 // Loads the description into lsystem with its console set to quiet (which must outlive
-// lsystem's use of it), with the grower's dialect of a marked file unless the choice switches
-// it off (and the choice's seed, if any), replaces its step count by steps when given, derives it
-// on a stack that holds its expressions, and runs the turtle when every step was taken. Throws
-// std::bad_alloc when memory runs out.
-Growth GrowQuietly(LSystem& lsystem, const std::string& path, std::optional<int> steps,
-                   Output& quiet, GrowthObserver& observer, const DialectChoice& dialect = {});
+// lsystem's use of it), with the grower's dialect of a marked file unless the request switches
+// it off (and the request's seed, if any), replaces its step count when asked, derives it on a stack that holds
+// its expressions, and runs the turtle when every step was taken. Before each step the size of
+// the next generation is predicted (PredictStep), and a step whose modules and parameter
+// values together could pass the budget (a value takes about the room of a module) is refused
+// before anything is allocated for it. Throws std::bad_alloc when memory runs out.
+GrowthResult GrowQuietly(LSystem& lsystem, const GrowthRequest& request, Output& quiet,
+                         GrowthObserver& observer);
+
+// "step N could grow the word to M modules, more than the budget of B ...", for kOverBudget.
+std::string OverBudgetMessage(const GrowthResult& result, std::size_t maxModules);
 
 }  // namespace lsys

@@ -26,11 +26,15 @@ bool DrawsWithDefaultWidthOnly(std::span<const Segment> segments) {
 
 std::optional<float> ChosenRadius(const LineWidth& width, std::span<const Segment> segments,
                                   double pixelSize) {
+  return ChosenRadius(width, DrawsWithDefaultWidthOnly(segments), pixelSize);
+}
+
+std::optional<float> ChosenRadius(const LineWidth& width, bool defaultWidthOnly, double pixelSize) {
   switch (width.mode) {
     case LineWidth::Mode::kOff:
       return {};
     case LineWidth::Mode::kAutomatic:
-      if (!DrawsWithDefaultWidthOnly(segments)) return {};
+      if (!defaultWidthOnly) return {};
       return static_cast<float>(kDefaultLineWidth / 2 * pixelSize);
     case LineWidth::Mode::kPixels:
       break;

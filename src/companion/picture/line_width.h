@@ -34,6 +34,9 @@ bool DrawsWithDefaultWidthOnly(std::span<const Segment> segments);
 // theirs. pixelSize is the length in scene units of one pixel of the fitted picture.
 std::optional<float> ChosenRadius(const LineWidth& width, std::span<const Segment> segments,
                                   double pixelSize);
+// The same for segments of which it is known whether they draw with the default width only
+// (DrawsWithDefaultWidthOnly, asked before their radii were scaled).
+std::optional<float> ChosenRadius(const LineWidth& width, bool defaultWidthOnly, double pixelSize);
 
 // Gives both ends of every segment the radius.
 void SetRadii(std::span<Segment> segments, float radius);

@@ -1,6 +1,7 @@
 #include "companion/picture/obj_writer.h"
 
 #include "companion/picture/palette.h"
+#include "companion/text/visible_text.h"
 
 namespace lsys {
 namespace {
@@ -32,7 +33,7 @@ std::string MaterialName(const MeshGroup& group) {
 void WriteObj(const PlantMesh& mesh, std::string_view title, std::string_view materialLibrary,
               Output& out) {
   out.text("# ");
-  out.text(title);
+  out.text(VisibleText(title));  // a line feed there would start a statement
   out.text(", exported by lsys export\n");
   if (!materialLibrary.empty()) {
     out.text("mtllib ");
@@ -66,7 +67,7 @@ void WriteObj(const PlantMesh& mesh, std::string_view title, std::string_view ma
 
 void WriteMtl(const PlantMesh& mesh, const Palette& palette, std::string_view title, Output& out) {
   out.text("# materials of ");
-  out.text(title);
+  out.text(VisibleText(title));  // a line feed there would start a statement
   out.text(", exported by lsys export\n");
   for (const MeshGroup& part : mesh.groups) {
     out.text("\nnewmtl ");

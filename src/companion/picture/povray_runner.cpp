@@ -9,16 +9,17 @@
 #include <string_view>
 
 #include "common/write_all.h"
+#include "companion/process/interrupts.h"
 
 extern char** environ;
 
 namespace lsys {
-ProgramRun RunProgram(std::vector<std::string> arguments, bool echo) {
+ProgramRun RunExternalProgram(ProgramCall call) {
   ProgramRun run;
   int pipeEnds[2];
   if (::pipe2(pipeEnds, O_CLOEXEC) != 0) return run;
   std::vector<char*> argv;
-  for (std::string& argument : arguments) argv.push_back(argument.data());
+  for (std::string& argument : call.arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);
 
   posix_spawn_file_actions_t actions;
@@ -28,6 +29,7 @@ ProgramRun RunProgram(std::vector<std::string> arguments, bool echo) {
   posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
   posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  if (!call.folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, call.folder.c_str());
   pid_t child = 0;
   const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
@@ -37,35 +39,46 @@ ProgramRun RunProgram(std::vector<std::string> arguments, bool echo) {
     return run;
   }
   run.started = true;
+  const InterruptedChild forwarding(child);
   char buffer[4096];
   for (;;) {
     const ssize_t got = ::read(pipeEnds[0], buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) break;
     run.log.append(buffer, static_cast<std::size_t>(got));
-    if (echo) WriteAll(STDERR_FILENO, buffer, static_cast<std::size_t>(got));  // best effort
+    if (call.echo) WriteAll(STDERR_FILENO, buffer, static_cast<std::size_t>(got));  // best effort
   }
   ::close(pipeEnds[0]);
   int status = 0;
-  while (::waitpid(child, &status, 0) < 0) {
-    if (errno != EINTR) return run;
+  pid_t waited = 0;
+  while ((waited = ::waitpid(child, &status, 0)) < 0 && errno == EINTR) {
   }
-  if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
+  if (waited == child && WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
   return run;
 }
 
-PovRayRun RunPovRay(const std::string& scene, const std::string& image, int width, int height,
-                    bool echo, const PovRaySettings& settings) {
+bool IsPlainPovRayName(const std::string& name) {
+  if (name.empty() || name[0] == '-' || name[0] == '+') return false;
+  for (char c : name) {
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                       c == '.' || c == '_' || c == '-';
+    if (!plain) return false;
+  }
+  return true;
+}
+
+PovRayRun RunPovRay(const PovRayJob& job) {
+  if (!IsPlainPovRayName(job.scene) || !IsPlainPovRayName(job.image)) return {};
   std::vector<std::string> arguments = {"povray",
                                         "-D",
-                                        settings.antialias ? "+A0.3" : "-A",
+                                        job.settings.antialias ? "+A0.3" : "-A",
                                         "+FN",
-                                        "+W" + std::to_string(width),
-                                        "+H" + std::to_string(height),
-                                        "+I" + scene,
-                                        "+O" + image};
-  if (settings.threads > 0) arguments.push_back("+WT" + std::to_string(settings.threads));
-  return RunProgram(std::move(arguments), echo);
+                                        "+W" + std::to_string(job.width),
+                                        "+H" + std::to_string(job.height),
+                                        "+I" + job.scene,
+                                        "+O" + job.image};
+  if (job.settings.threads > 0) arguments.push_back("+WT" + std::to_string(job.settings.threads));
+  return RunExternalProgram({std::move(arguments), job.folder, job.echo});
 }
 
 std::vector<std::string> PovRayComplaints(const std::string& log) {

@@ -4,6 +4,8 @@
 #include <array>
 #include <vector>
 
+#include "companion/text/visible_text.h"
+
 namespace lsys {
 namespace {
 
@@ -203,7 +205,7 @@ void WriteRenderScene(const Drawing& drawing, const ScenePlan& plan,
                       std::string_view title, Output& out) {
   const Box box = BoundingBox(drawing);
   out.text("// ");
-  out.text(title);
+  out.text(VisibleText(title));  // a line feed there would start a directive
   out.text(", drawn by lsys\n#version 3.7;\nglobal_settings { assumed_gamma 1.0 }\n\n");
   const bool nothingDrawn = plan.stems.empty() && plan.leaves.empty();
   if (!nothingDrawn) {

@@ -46,6 +46,17 @@ bool continues(const Segment& before, const Segment& after) {
   return Dot(a, b) > 1.0 - 1e-6 && before.endRadius == after.startRadius;
 }
 
+// Whether the segment's ends print as two points: POV-Ray stops at a cone or cylinder whose
+// printed ends coincide ("Degenerate cone"), which a segment shorter than the scene's six
+// decimals makes. Such a segment is too short to see anyway.
+bool printsApart(const Segment& segment) {
+  const auto printed = [](double value) { return std::round(value * 1e6); };
+  const Point3 a = ToScene(segment.start);
+  const Point3 b = ToScene(segment.end);
+  return printed(a.x) != printed(b.x) || printed(a.y) != printed(b.y) ||
+         printed(a.z) != printed(b.z);
+}
+
 }  // namespace
 
 std::size_t ScenePlan::segmentCount() const {
@@ -87,7 +98,7 @@ ScenePlan PlanScene(const Drawing& drawing, const Palette& palette) {
   std::unordered_set<PointKey, PointHash> jointAt;
   for (std::size_t i = 0; i < drawing.segments.size(); ++i) {
     const Segment& segment = drawing.segments[i];
-    if (!IsDrawnSegment(segment)) continue;
+    if (!IsDrawnSegment(segment) || !printsApart(segment)) continue;
     StemGroup& group = plan.stems[palette.entryOf(PalettePart::kStem, drawing.segmentColour(i))];
     group.segments.push_back(i);
     const PointKey start = keyOf(segment.start);

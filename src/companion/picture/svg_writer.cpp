@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "companion/picture/palette.h"
+#include "companion/text/visible_text.h"
 
 namespace lsys {
 namespace {
@@ -90,7 +91,7 @@ void WriteSvg(const Drawing& drawing, View view, int width, int height, const Pa
   out.character(' ');
   out.integer(height);
   out.text("\">\n<title>");
-  escaped(out, title);
+  escaped(out, VisibleText(title));  // control characters are not allowed in XML
   out.text("</title>\n<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n");
   out.text("<g stroke-linecap=\"round\">\n");
   for (const Painted& item : order) {

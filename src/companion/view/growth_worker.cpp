@@ -143,10 +143,18 @@ void GrowthWorker::growOnce(std::optional<int> steps) {
     lsystem.pictureReading = PictureReading::ForPictures();  // as lsys render and export read
     Output quiet = Output::Discarding();
     StopWhenOvertaken observer(generation_, generation, stepsRun_);
-    const Growth growth = GrowQuietly(lsystem, path, steps, quiet, observer);
-    if (growth == Growth::kStopped) return;  // a newer request is pending; it publishes
-    if (growth == Growth::kUnreadable) {
+    const GrowthResult grown = GrowQuietly(
+        lsystem, {path, steps, settings_.maxModules, {DialectSwitch::kAsMarked, settings_.seed}},
+        quiet, observer);
+    if (grown.growth == Growth::kStopped) return;  // a newer request is pending; it publishes
+    if (grown.growth == Growth::kUnreadable) {
       finish(GrowthState::kError, state_.file + ": error: cannot open or read the file\n");
+      publish();
+      return;
+    }
+    if (grown.growth == Growth::kOverBudget) {
+      finish(GrowthState::kError,
+             state_.file + ": error: " + OverBudgetMessage(grown, settings_.maxModules) + "\n");
       publish();
       return;
     }

@@ -13,6 +13,7 @@
 #include <string>
 #include <thread>
 
+#include "companion/growth/grow.h"
 #include "companion/view/live_plant.h"
 #include "companion/view/page_state.h"
 
@@ -21,7 +22,8 @@ namespace lsys {
 struct ViewSettings {
   std::string description;   // the file's path
   std::optional<int> steps;  // instead of the file's own step count
-  std::optional<std::uint64_t> seed;
+  std::optional<std::uint64_t> seed;              // instead of the dialect's seed= line
+  std::size_t maxModules = kDefaultModuleBudget;  // the module budget of every generation
 };
 
 class GrowthWorker {

@@ -226,5 +226,29 @@ TEST(OutputFixedDouble, MatchesPrintfOnTiesAndSmallDyadics) {
   }
 }
 
+TEST(Output, CountingTakesEveryByteAndWritesNone) {
+  // Pieces below, across and far beyond the buffer's size, numbers included.
+  std::string expected;
+  Output counter = Output::Counting();
+  {
+    Output copy = Output::ToString(expected);
+    for (int round = 0; round < 3; ++round) {
+      const std::string large(200'000 * static_cast<std::size_t>(round), 'x');
+      for (Output* out : {&counter, &copy}) {
+        out->text("cone { ");
+        out->fixed(0.1f);
+        out->integer(-42);
+        out->text(large);
+        out->character('\n');
+      }
+    }
+  }
+  EXPECT_FALSE(counter.discarding());
+  EXPECT_EQ(counter.counted(), expected.size());
+  EXPECT_TRUE(counter.flush());
+  EXPECT_EQ(counter.counted(), expected.size());
+  EXPECT_EQ(Output::Discarding().counted(), 0u);
+}
+
 }  // namespace
 }  // namespace lsys
