@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   writeDescription(data, size);
   lsys::CheckLimits limits;
   limits.maxModules = 1 << 14;
-  limits.maxEvaluations = 1 << 16;
+  limits.maxWork = 1 << 16;
   const std::string path = "/proc/self/fd/" + std::to_string(descriptionFile());
   const lsys::CheckResult result = lsys::CheckDescription(path, limits);
   // Every diagnostic points into the file (or just past it), and printing it shows no control

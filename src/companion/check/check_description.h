@@ -17,9 +17,11 @@ namespace lsys {
 // busy machine as on an idle one.
 struct CheckLimits {
   // The dry run stops before a step whose generation could exceed this many modules, or whose
-  // evaluations (conditions and arguments) could bring the run's total beyond maxEvaluations.
+  // work could bring the run's total beyond maxWork. A step's work is its evaluations
+  // (conditions and arguments), the modules it rewrites and a fixed cost of a hundred, so that
+  // a word that never grows cannot run through millions of steps either.
   std::size_t maxModules = 2'000'000;
-  std::size_t maxEvaluations = 10'000'000;
+  std::size_t maxWork = 10'000'000;
   // What the machine can hold; 0 asks the system for its physical memory.
   std::size_t memoryBytes = 0;
 };

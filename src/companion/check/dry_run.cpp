@@ -50,6 +50,10 @@ std::size_t physicalMemory() {
   return static_cast<std::size_t>(pages) * static_cast<std::size_t>(size);
 }
 
+// What a step costs beyond its modules and evaluations (a pass over the rules, a new word), in
+// the same units: about the time of rewriting a hundred modules.
+constexpr std::size_t kStepWork = 100;
+
 class Dry final : public GrowthObserver {
  public:
   Dry(LSystem& lsystem, const DescriptionFacts& facts, const CheckLimits& limits,
@@ -114,12 +118,13 @@ class Dry final : public GrowthObserver {
   bool beforeStep(int step, const LSystem&) override {
     checkValues(*lsystem_.current);
     const StepPrediction next = PredictStep(lsystem_);
+    const std::size_t work = next.evaluations + lsystem_.current->size() + kStepWork;
     if (next.modules > limits_.maxModules || next.values > limits_.maxModules - next.modules ||
-        next.evaluations > limits_.maxEvaluations - evaluations_) {
+        work > limits_.maxWork - work_) {
       predict(step - 1, size_, growth_);
       return false;
     }
-    evaluations_ += next.evaluations;
+    work_ += work;
     return true;
   }
 
@@ -227,7 +232,7 @@ class Dry final : public GrowthObserver {
   // The growth so far: the last generation's length and the factor of the last step.
   std::size_t size_ = 0;
   double growth_ = 1.0;
-  std::size_t evaluations_ = 0;  // the most the steps taken so far can have evaluated
+  std::size_t work_ = 0;  // the most work the steps taken so far can have done
 };
 
 }  // namespace

@@ -228,6 +228,9 @@ const CheckCase kCases[] = {
     {"deeply nested argument parses and grows",
      "axiom=A(1)\nsteps=1\nA(x)->F(" + kDeepArgument + ")\n",
      {"1:1: warning: the camera frames a height of 0"}},
+    // The dry run counts a fixed cost per step: without it, a word that never grows would run
+    // through every one of the steps.
+    {"a word that never grows, for a billion steps", "axiom=A(10,1)\nsteps=1000000000\n", {}},
     {"camera framing a height of 0",
      "axiom=F\n",
      {"1:1: warning: the camera frames a height of 0"}},
