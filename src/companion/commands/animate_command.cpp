@@ -80,8 +80,12 @@ std::optional<FailedFrame> renderFrames(const AnimateRequest& request, const std
         const std::lock_guard<std::mutex> lock(failureLock);
         if (failure || CaughtInterrupt() != 0) return;  // no point in rendering more
       }
-      PovRayRun run = RunPovRay({folder, frameFile(frame, "pov"), frameFile(frame, "png"),
-                                 request.size.width, request.size.height, false,
+      PovRayRun run = RunPovRay({folder,
+                                 frameFile(frame, "pov"),
+                                 frameFile(frame, "png"),
+                                 request.size.width,
+                                 request.size.height,
+                                 false,
                                  {request.antialias, 1}});
       if (!run.started || run.exitCode != 0 || !PovRayComplaints(run.log).empty()) {
         const std::lock_guard<std::mutex> lock(failureLock);
@@ -124,8 +128,7 @@ int encodeAnimation(const AnimateRequest& request, AnimationFormat format,
   // ffmpeg runs in the frames' folder, so the animation's path must not be relative; "file:"
   // keeps a ':' in it from naming a protocol.
   std::error_code failed;
-  const std::string target =
-      "file:" + std::filesystem::absolute(encoded->path(), failed).string();
+  const std::string target = "file:" + std::filesystem::absolute(encoded->path(), failed).string();
   const ProgramRun run = RunExternalProgram(
       {EncodeArguments(format, kFramePattern, request.fps, target), frames, false});
   if (CaughtInterrupt() != 0) {

@@ -73,8 +73,8 @@ bool AffordablePicture(ImageSize size) {
   const long long pixels = static_cast<long long>(size.width) * size.height;
   if (pixels <= kMaximumRenderPixels) return true;
   ReportError("a " + std::to_string(size.width) + "x" + std::to_string(size.height) +
-              " picture has " + std::to_string(pixels) + " pixels, more than POV-Ray is asked for (" +
-              std::to_string(kMaximumRenderPixels) +
+              " picture has " + std::to_string(pixels) +
+              " pixels, more than POV-Ray is asked for (" + std::to_string(kMaximumRenderPixels) +
               ", e.g. 4096x4096): its state file alone would grow to about " +
               std::to_string(pixels * 3 / 1'000'000) + " MB; choose a smaller --size");
   return false;

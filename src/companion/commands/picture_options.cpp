@@ -72,8 +72,8 @@ std::optional<Palette> LoadPalette(const PictureOptions& options) {
   return palette;
 }
 
-std::optional<FittedPicture> FitPicture(LSystem& lsystem, std::optional<View> view,
-                                        ImageSize size, const LineWidth& width) {
+std::optional<FittedPicture> FitPicture(LSystem& lsystem, std::optional<View> view, ImageSize size,
+                                        const LineWidth& width) {
   const std::optional<SceneRangeFit> range = SceneRangeFitOf(lsystem);
   if (!range) return std::nullopt;
   // Whether the plant sets widths is asked of the radii as the turtle drew them.

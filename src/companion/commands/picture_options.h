@@ -34,8 +34,8 @@ struct PictureOptions {
   bool draft = false;
   std::size_t maxModules = kDefaultModuleBudget;
 
-  // Adds --size, --view, --steps, --palette, --line-width and --max-modules to the command; the object must
-  // outlive the parsing.
+  // Adds --size, --view, --steps, --palette, --line-width and --max-modules to the command; the
+  // object must outlive the parsing.
   void addTo(CLI::App& command);
   // Adds --background, --ground, --light and --draft.
   void addSceneOptionsTo(CLI::App& command);
@@ -71,8 +71,8 @@ struct FittedPicture {
 // the segments the radius the line width asks for (see line_width.h), measured in that
 // picture, and fits the camera again around the new radii. Nothing, with the record untouched,
 // when the drawing's box is not finite.
-std::optional<FittedPicture> FitPicture(LSystem& lsystem, std::optional<View> view,
-                                        ImageSize size, const LineWidth& width);
+std::optional<FittedPicture> FitPicture(LSystem& lsystem, std::optional<View> view, ImageSize size,
+                                        const LineWidth& width);
 
 // Moves a frame of an animation into the range and gives it the radius of the picture fitted
 // to the animation's last generation.

@@ -127,9 +127,13 @@ int RenderDescription(const RenderRequest& request) {
   }
   if (CaughtInterrupt() != 0) return InterruptedExitCode(CaughtInterrupt());
 
-  const PovRayRun run =
-      RunPovRay({folder->path(), kSceneName, kPictureName, request.size.width,
-                 request.size.height, progress.enabled(), {request.antialias, 0}});
+  const PovRayRun run = RunPovRay({folder->path(),
+                                   kSceneName,
+                                   kPictureName,
+                                   request.size.width,
+                                   request.size.height,
+                                   progress.enabled(),
+                                   {request.antialias, 0}});
   if (CaughtInterrupt() != 0) {
     ReportError("interrupted: " + image + " is left as it was");
     return InterruptedExitCode(CaughtInterrupt());

@@ -49,8 +49,7 @@ int ViewDescription(const ViewRequest& request) {
   signal(SIGPIPE, SIG_IGN);
 
   LivePlant live;
-  GrowthWorker worker({request.description, request.steps, request.seed, request.maxModules},
-                      live);
+  GrowthWorker worker({request.description, request.steps, request.seed, request.maxModules}, live);
   PlantServer server(*assets, live, [&worker](int steps) { worker.growAt(steps); });
   const std::optional<int> port = server.bind(request.port);
   if (!port) {

@@ -75,11 +75,11 @@ struct GrowthResult {
 
 // Loads the description into lsystem with its console set to quiet (which must outlive
 // lsystem's use of it), with the grower's dialect of a marked file unless the request switches
-// it off (and the request's seed, if any), replaces its step count when asked, derives it on a stack that holds
-// its expressions, and runs the turtle when every step was taken. Before each step the size of
-// the next generation is predicted (PredictStep), and a step whose modules and parameter
-// values together could pass the budget (a value takes about the room of a module) is refused
-// before anything is allocated for it. Throws std::bad_alloc when memory runs out.
+// it off (and the request's seed, if any), replaces its step count when asked, derives it on a
+// stack that holds its expressions, and runs the turtle when every step was taken. Before each step
+// the size of the next generation is predicted (PredictStep), and a step whose modules and
+// parameter values together could pass the budget (a value takes about the room of a module) is
+// refused before anything is allocated for it. Throws std::bad_alloc when memory runs out.
 GrowthResult GrowQuietly(LSystem& lsystem, const GrowthRequest& request, Output& quiet,
                          GrowthObserver& observer);
 

@@ -17,8 +17,8 @@ struct StepPrediction {
 };
 
 // The bounds for rewriting lsystem.current once. A symbol's rules are tried in file order up to
-// the first that always applies (no context, no condition, no weight); when none does, the module may be
-// copied as it stands, with its values: all copies together hold at most the word's values.
+// the first that always applies (no context, no condition, no weight); when none does, the module
+// may be copied as it stands, with its values: all copies together hold at most the word's values.
 StepPrediction PredictStep(const LSystem& lsystem);
 
 }  // namespace lsys

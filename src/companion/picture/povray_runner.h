@@ -17,7 +17,7 @@ using PovRayRun = ProgramRun;
 struct ProgramCall {
   std::vector<std::string> arguments;  // arguments[0] is the program, found on the PATH
   std::string folder;                  // the folder it runs in; empty: the current one
-  bool echo = false;  // pass its output on to standard error as it comes
+  bool echo = false;                   // pass its output on to standard error as it comes
 };
 
 // Runs the call with standard input from /dev/null and its standard output and error kept in

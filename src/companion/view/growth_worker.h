@@ -20,8 +20,8 @@
 namespace lsys {
 
 struct ViewSettings {
-  std::string description;   // the file's path
-  std::optional<int> steps;  // instead of the file's own step count
+  std::string description;                        // the file's path
+  std::optional<int> steps;                       // instead of the file's own step count
   std::optional<std::uint64_t> seed;              // instead of the dialect's seed= line
   std::size_t maxModules = kDefaultModuleBudget;  // the module budget of every generation
 };
