@@ -55,7 +55,7 @@ struct GrowthRequest {
   std::string path;                               // the description file
   std::optional<int> steps;                       // in place of the description's step count
   std::size_t maxModules = kDefaultModuleBudget;  // the module budget of every generation
-  DialectChoice dialect;                          // whether to read the grower's dialect, and seed
+  DialectChoice dialect = {};                     // whether to read the grower's dialect, and seed
 };
 
 enum class Growth {
