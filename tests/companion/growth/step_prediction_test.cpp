@@ -49,6 +49,9 @@ TEST(PredictStep, BoundsTheNextGenerationFromTheSymbolCounts) {
       {"context then fallback", "axiom=BAB\nB<A->CCCCC\nA->CC\nA->CCCCCCCCCC\nsteps=1\n", 7, 0, 7},
       // Arguments are evaluations: two per rewrite of A, one condition each.
       {"arguments", "axiom=A(1)A(2)\nA(x):(x>0)->A(x+1)B(x*2)\nsteps=1\n", 4, 6, 4},
+      // The lottery draws among all weighted rules: the first one that always applies does
+      // not end the search. Here it always draws the second; each weight is an evaluation.
+      {"weighted rules", "#lsys dialect=1\naxiom=FF\nsteps=1\nF=>A:0\nF=>BBBB:1\n", 8, 4, 8},
   };
   const ScratchFolder folder;
   for (const PredictionCase& c : kCases) {
