@@ -7,6 +7,7 @@
 
 #include "companion/commands/command_support.h"
 #include "companion/growth/dialect_report.h"
+#include "companion/text/visible_text.h"
 
 namespace lsys {
 
@@ -25,7 +26,9 @@ void Progress::step(const StepReport& report) const { line(StepLine(report)); }
 
 void Progress::line(std::string_view text) const {
   if (!enabled_) return;
-  std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+  // Paths reach the terminal here: their control characters are shown, not obeyed.
+  const std::string visible = VisibleText(text);
+  std::fprintf(stderr, "%s\n", visible.c_str());
 }
 
 bool GrowWithProgress(LSystem& lsystem, const GrowthRequest& request, Output& quiet,

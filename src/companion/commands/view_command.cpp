@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "companion/commands/command_support.h"
+#include "companion/text/visible_text.h"
 #include "companion/view/folder_watcher.h"
 #include "companion/view/growth_worker.h"
 #include "companion/view/live_plant.h"
@@ -69,7 +70,7 @@ int ViewDescription(const ViewRequest& request) {
   std::printf("http://127.0.0.1:%d/\n", *port);
   std::fflush(stdout);
   std::fprintf(stderr, "lsys: showing %s and growing it again on every save; Ctrl-C stops\n",
-               request.description.c_str());
+               VisibleText(request.description).c_str());
 
   std::thread serving([&server] { server.run(); });
   int received = 0;
