@@ -85,6 +85,12 @@ for file in evil.pov evil.obj evil.svg; do
   no_controls "name in $file" "$file"
 done
 absent "line feed in the name" pwn.txt
+# Progress, shown on a terminal only, names the file without obeying its escape sequence.
+if command -v script >/dev/null; then
+  script -qec "'$lsys' export plant.ls -o \"\$(printf 'tty\\033[31m.svg')\"" /dev/null >tty.out 2>&1
+  grep -q 'tty\^\[\[31m' tty.out || fail "progress on a terminal: no ^[ in: $(head -c 300 tty.out)"
+  if LC_ALL=C grep -q $'\x1b' tty.out; then fail "progress on a terminal: a raw escape"; fi
+fi
 
 # 3. Outputs that name the description, or a link to it, are refused; the description stays.
 ln -s plant.ls link.obj
