@@ -25,6 +25,9 @@ class RuleShape {
         out_(out) {}
 
   void run() {
+    // A definition can take the arrow out of its own line ("define A->s=..." substitutes
+    // "A->s"): what is left has no shape of a rule to judge.
+    if (layout_.arrow + 2 > text_.size()) return;
     if (layout_.predecessorColumn == RuleLayout::kNoColumn) {
       error(layout_.arrow,
             "this line contains '->' and is read as a rule, but it has no predecessor symbol "

@@ -231,6 +231,10 @@ const CheckCase kCases[] = {
     // The dry run counts a fixed cost per step: without it, a word that never grows would run
     // through every one of the steps.
     {"a word that never grows, for a billion steps", "axiom=A(10,1)\nsteps=1000000000\n", {}},
+    // The definition replaces "A->s" in its own line, which then holds no arrow.
+    {"a definition that takes the arrow out of its rule line",
+     "axiom=F\ndefine A->s=F ax:3\n",
+     {"1:1: warning: the camera frames a height of 0"}},
     {"camera framing a height of 0",
      "axiom=F\n",
      {"1:1: warning: the camera frames a height of 0"}},
