@@ -202,7 +202,8 @@ for scale in tiny huge; do
   else
     row "$scale drawing" 1 "cannot run povray" "$lsys" render -q "$scale.ls" --scene "$scale.pov"
   fi
-  grep -Eq '(cone|cylinder) \{' "$scale.pov" || fail "$scale drawing: no segment in the scene"
+  # a segment is a cone, or a strip of the mesh when thin in the picture
+  grep -Eq '(cone|cylinder|mesh2) \{' "$scale.pov" || fail "$scale drawing: no segment in the scene"
   if grep -Eq '[0-9]{5}\.[0-9]' "$scale.pov"; then fail "$scale drawing: numbers beyond the range"; fi
 done
 

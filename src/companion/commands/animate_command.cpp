@@ -56,8 +56,9 @@ bool writeFrameScene(const AnimateRequest& request, int step, const FittedPictur
   FitFrame(lsystem, picture);
   const Drawing drawing = DrawingOf(lsystem);
   return WriteFileWith(scene, [&](Output& out) {
-    WriteRenderScene(drawing, PlanScene(drawing, request.look.palette), picture.camera,
-                     picture.view, request.look, DescriptionStem(request.description), out);
+    WriteRenderScene(
+        drawing, PlanScene(drawing, request.look.palette, ScaleOf(picture, request.size)),
+        picture.camera, picture.view, request.look, DescriptionStem(request.description), out);
   });
 }
 

@@ -64,7 +64,7 @@ int writeRenderScene(const ExportRequest& request, LSystem& lsystem, const Progr
   const Drawing drawing = DrawingOf(lsystem);
   SceneLook look;
   look.palette = request.palette;
-  const ScenePlan plan = PlanScene(drawing, look.palette);
+  const ScenePlan plan = PlanScene(drawing, look.palette, ScaleOf(*picture, request.size));
   if (!WriteFileWith(request.output, [&](Output& out) {
         WriteRenderScene(drawing, plan, picture->camera, picture->view, look,
                          DescriptionStem(request.description), out);

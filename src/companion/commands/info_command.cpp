@@ -8,6 +8,7 @@
 #include "app/lsystem.h"
 #include "companion/commands/command_support.h"
 #include "companion/commands/dialect_flags.h"
+#include "companion/commands/picture_options.h"
 #include "companion/commands/progress.h"
 #include "companion/growth/dialect_report.h"
 #include "companion/growth/grow.h"
@@ -77,12 +78,16 @@ int PrintInfo(const InfoRequest& request, Output& out) {
   out.text(lsystem.dialect.enabled ? "scene in lsys2pov's form: " : "lsys2pov scene: ");
   out.integer(static_cast<std::int64_t>(counter.counted()));
   out.text(" bytes\n");
-  if (!box.empty) {
-    // The primitives' counts do not depend on the picture's widths or colours enough to
-    // matter for a forecast: the record as grown for lsys2pov serves.
-    const ImageSize size640;
-    const RenderCost cost = EstimateRenderCost(PlanScene(DrawingOf(lsystem), Palette::Natural()),
-                                               size640.width, size640.height, true);
+  // The scene of a plain `lsys render` at 640x480: which segments are thin strips depends
+  // on the fitted picture and its line widths (the record is moved and its radii set for it
+  // here, after everything else is printed).
+  const ImageSize size640;
+  const auto picture =
+      box.empty ? std::nullopt : FitPicture(lsystem, std::nullopt, size640, LineWidth{});
+  if (picture) {
+    const ScenePlan plan =
+        PlanScene(DrawingOf(lsystem), Palette::Natural(), ScaleOf(*picture, size640));
+    const RenderCost cost = EstimateRenderCost(plan, size640.width, size640.height, true);
     char buffer[160];
     std::snprintf(buffer, sizeof buffer,
                   "POV-Ray for lsys render at %dx%d: about %.1f s to parse, %.1f s to trace on "

@@ -14,6 +14,7 @@
 #include "companion/picture/palette.h"
 #include "companion/picture/render_scene.h"
 #include "companion/picture/scene_range.h"
+#include "companion/picture/strip_plan.h"
 #include "companion/picture/view.h"
 
 namespace CLI {
@@ -77,5 +78,10 @@ std::optional<FittedPicture> FitPicture(LSystem& lsystem, std::optional<View> vi
 // Moves a frame of an animation into the range and gives it the radius of the picture fitted
 // to the animation's last generation.
 void FitFrame(LSystem& frame, const FittedPicture& picture);
+
+// How large the scene looks in the fitted picture of that size: what tells thin lines.
+inline PictureScale ScaleOf(const FittedPicture& picture, ImageSize size) {
+  return {picture.camera, size.height};
+}
 
 }  // namespace lsys

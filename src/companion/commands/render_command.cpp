@@ -103,7 +103,7 @@ int RenderDescription(const RenderRequest& request) {
     return 1;
   }
   const Drawing drawing = DrawingOf(lsystem);
-  const ScenePlan plan = PlanScene(drawing, request.look.palette);
+  const ScenePlan plan = PlanScene(drawing, request.look.palette, ScaleOf(*picture, request.size));
   warnOfCost(request, plan);
 
   // From here on files exist: an interrupt is passed on to POV-Ray, and the working folder

@@ -24,14 +24,16 @@ constexpr double kSecondsPerRay = 2e-6;  // grows with the log of the primitives
 RenderCost EstimateRenderCost(const ScenePlan& plan, int width, int height, bool antialias) {
   const double stems = static_cast<double>(plan.segmentCount());
   const double joints = static_cast<double>(plan.jointCount());
-  const double triangles = static_cast<double>(plan.leafTriangleCount());
+  const double triangles =
+      static_cast<double>(plan.leafTriangleCount()) + 2.0 * static_cast<double>(plan.stripCount());
   RenderCost cost;
   cost.parseSeconds = kStartSeconds + stems * kSecondsPerStem + joints * kSecondsPerJoint +
                       triangles * kSecondsPerTriangle;
   cost.bytes =
       kStartBytes + stems * kBytesPerStem + joints * kBytesPerJoint + triangles * kBytesPerTriangle;
   const double rays = static_cast<double>(width) * height * (antialias ? 1.6 : 1.0);
-  cost.traceSeconds = rays * kSecondsPerRay * (1.0 + std::log2(1.0 + stems + joints) / 8);
+  cost.traceSeconds =
+      rays * kSecondsPerRay * (1.0 + std::log2(1.0 + stems + joints + triangles) / 8);
   return cost;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "companion/picture/surface_mesh_writer.h"
 #include "companion/text/visible_text.h"
 
 namespace lsys {
@@ -80,6 +81,7 @@ void writeSegment(Output& out, const Segment& segment) {
 void writeStemGroup(Output& out, const Drawing& drawing, std::size_t entry,
                     const StemGroup& group) {
   const std::size_t members = group.segments.size() + group.joints.size();
+  if (members == 0) return;  // all strips
   out.text(members >= 2 ? " union {\n" : " object {\n");
   for (std::size_t i : group.segments) writeSegment(out, drawing.segments[i]);
   for (const Joint& joint : group.joints) {
@@ -94,47 +96,12 @@ void writeStemGroup(Output& out, const Drawing& drawing, std::size_t entry,
   out.text(" }\n }\n");
 }
 
-void writeLeafGroup(Output& out, std::size_t entry, const std::vector<const Leaf*>& leaves) {
-  std::vector<Point3> vertices;
-  std::vector<std::array<std::size_t, 3>> faces;
-  for (const Leaf* leaf : leaves) {
-    const std::size_t first = vertices.size();
-    for (const Vector3f& v : leaf->outline) vertices.push_back(ToScene(v));
-    const Point3 centre = Centroid(*leaf);
-    const std::size_t centreIndex = vertices.size();
-    vertices.push_back(centre);
-    for (auto [previous, current] : FanTriangles(*leaf, centre)) {
-      faces.push_back({first + previous, centreIndex, first + current});
-    }
-  }
-  out.text(" mesh2 {\n  vertex_vectors { ");
-  out.integer(static_cast<std::int64_t>(vertices.size()));
-  for (const Point3& v : vertices) {
-    out.text(",\n   ");
-    vector3(out, v);
-  }
-  out.text(" }\n  face_indices { ");
-  out.integer(static_cast<std::int64_t>(faces.size()));
-  for (const auto& face : faces) {
-    out.text(",\n   <");
-    out.integer(static_cast<std::int64_t>(face[0]));
-    out.character(',');
-    out.integer(static_cast<std::int64_t>(face[1]));
-    out.character(',');
-    out.integer(static_cast<std::int64_t>(face[2]));
-    out.character('>');
-  }
-  out.text(" }\n  texture { LSys_Leaf_");
-  out.integer(static_cast<std::int64_t>(entry));
-  out.text(" }\n }\n");
-}
-
 void writePlant(Output& out, const Drawing& drawing, const ScenePlan& plan) {
   out.text("// The plant; place it in another scene with object { LSys_Plant }.\n");
-  const std::size_t groups = plan.stems.size() + plan.leaves.size();
-  out.text(groups >= 2 ? "#declare LSys_Plant = union {\n" : "#declare LSys_Plant = object {\n");
+  out.text(plan.objectCount() >= 2 ? "#declare LSys_Plant = union {\n"
+                                   : "#declare LSys_Plant = object {\n");
   for (const auto& [entry, group] : plan.stems) writeStemGroup(out, drawing, entry, group);
-  for (const auto& [entry, leaves] : plan.leaves) writeLeafGroup(out, entry, leaves);
+  if (HasSurfaces(plan)) WriteSurfaceMesh(plan, out);
   out.text("}\n\n");
 }
 

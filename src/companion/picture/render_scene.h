@@ -4,8 +4,10 @@
 // plant as one object `LSys_Plant` that another scene can place, and ends with the background,
 // a camera fitted to the drawing, the lights and, when asked, a ground. The plant is a union of
 //   - per stem entry, one union of bare cones (cylinders where both radii are equal) and the
-//     spheres that round its joints (ScenePlan), with the entry's texture once;
-//   - per leaf entry, one mesh2 of all its leaves' fans, with the entry's texture.
+//     spheres that round their joints (ScenePlan), with the entry's texture once, for the
+//     segments that are not thin in the picture;
+//   - one mesh2 of the strips of the thin segments and the fans of the leaves, whose faces
+//     name their entry's texture (surface_mesh_writer.h).
 // Nothing in it makes POV-Ray 3.7 warn: degenerate primitives are left out and single members
 // are not wrapped in a union.
 #pragma once
@@ -34,7 +36,8 @@ struct SceneLook {
 
 // Writes the scene of the drawing for the view, under the camera, to out (a drawing of nothing
 // gives the background and an invisible speck, so that POV-Ray does not warn); plan is
-// PlanScene(drawing, look.palette). title names the description in the scene's first comment.
+// PlanScene(drawing, look.palette, the camera's PictureScale). title names the description in the
+// scene's first comment.
 void WriteRenderScene(const Drawing& drawing, const ScenePlan& plan,
                       const PerspectiveCamera& camera, View view, const SceneLook& look,
                       std::string_view title, Output& out);

@@ -2,39 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <unordered_map>
 #include <unordered_set>
 
+#include "companion/picture/point_key.h"
+
 namespace lsys {
 namespace {
-
-// A turtle point by its exact bits: the turtle hands a branch the very position where its
-// parent ended, so joints are found by equality, not by distance.
-struct PointKey {
-  std::uint32_t x, y, z;
-  bool operator==(const PointKey&) const = default;
-};
-
-PointKey keyOf(const Vector3f& p) {
-  PointKey key{};
-  // +0 and -0 are one point.
-  const float x = p.x + 0.0f, y = p.y + 0.0f, z = p.z + 0.0f;
-  std::memcpy(&key.x, &x, 4);
-  std::memcpy(&key.y, &y, 4);
-  std::memcpy(&key.z, &z, 4);
-  return key;
-}
-
-struct PointHash {
-  std::size_t operator()(const PointKey& key) const {
-    std::uint64_t h = key.x * 0x9E3779B97F4A7C15ull;
-    h ^= (h >> 29) + key.y * 0xC2B2AE3D27D4EB4Full;
-    h ^= (h >> 31) + key.z * 0x165667B19E3779F9ull;
-    return static_cast<std::size_t>(h ^ (h >> 32));
-  }
-};
 
 Point3 directionOf(const Segment& s) { return Normalized(ToScene(s.end) - ToScene(s.start)); }
 
@@ -71,6 +45,22 @@ std::size_t ScenePlan::jointCount() const {
   return count;
 }
 
+std::size_t ScenePlan::stripCount() const {
+  std::size_t count = 0;
+  for (const auto& group : stems) count += group.second.strips.size();
+  return count;
+}
+
+std::size_t ScenePlan::objectCount() const {
+  bool surfaces = !leaves.empty();
+  std::size_t count = 0;
+  for (const auto& [entry, group] : stems) {
+    if (!group.segments.empty() || !group.joints.empty()) ++count;
+    surfaces = surfaces || !group.strips.empty();
+  }
+  return count + (surfaces ? 1 : 0);
+}
+
 std::size_t ScenePlan::leafTriangleCount() const {
   std::size_t count = 0;
   for (const auto& group : leaves) {
@@ -87,27 +77,47 @@ std::size_t ScenePlan::leafVertexCount() const {
   return count;
 }
 
-ScenePlan PlanScene(const Drawing& drawing, const Palette& palette) {
+ScenePlan PlanScene(const Drawing& drawing, const Palette& palette,
+                    const std::optional<PictureScale>& scale) {
   ScenePlan plan;
+  std::map<std::size_t, std::vector<std::size_t>> thinByEntry;
+  std::vector<bool> thin(drawing.segments.size(), false);
+  if (scale) {
+    for (std::size_t i = 0; i < drawing.segments.size(); ++i) {
+      thin[i] = IsDrawnSegment(drawing.segments[i]) && IsThinSegment(drawing.segments[i], *scale);
+    }
+  }
   // The first drawn segment that ends at each point.
-  std::unordered_map<PointKey, std::size_t, PointHash> endingAt;
+  std::unordered_map<PointKey, std::size_t, PointKeyHash> endingAt;
   endingAt.reserve(drawing.segments.size());
   for (std::size_t i = 0; i < drawing.segments.size(); ++i) {
-    if (IsDrawnSegment(drawing.segments[i])) endingAt.emplace(keyOf(drawing.segments[i].end), i);
+    if (IsDrawnSegment(drawing.segments[i])) endingAt.emplace(KeyOf(drawing.segments[i].end), i);
   }
-  std::unordered_set<PointKey, PointHash> jointAt;
+  std::unordered_set<PointKey, PointKeyHash> jointAt;
   for (std::size_t i = 0; i < drawing.segments.size(); ++i) {
     const Segment& segment = drawing.segments[i];
     if (!IsDrawnSegment(segment) || !printsApart(segment)) continue;
-    StemGroup& group = plan.stems[palette.entryOf(PalettePart::kStem, drawing.segmentColour(i))];
-    group.segments.push_back(i);
-    const PointKey start = keyOf(segment.start);
+    const std::size_t entry = palette.entryOf(PalettePart::kStem, drawing.segmentColour(i));
+    StemGroup& group = plan.stems[entry];
+    if (thin[i]) {
+      thinByEntry[entry].push_back(i);
+    } else {
+      group.segments.push_back(i);
+    }
+    const PointKey start = KeyOf(segment.start);
     const auto before = endingAt.find(start);
     if (before == endingAt.end()) continue;
     const Segment& previous = drawing.segments[before->second];
+    if (thin[i] && thin[before->second]) continue;
     if (continues(previous, segment) || !jointAt.insert(start).second) continue;
     const double radius = std::max({previous.endRadius, segment.startRadius, 0.0f});
     if (radius > 0.0) group.joints.push_back({ToScene(segment.start), radius});
+  }
+  if (!thinByEntry.empty()) {
+    const std::vector<std::uint8_t> joins = JoinsOf(drawing);
+    for (const auto& [entry, indices] : thinByEntry) {
+      plan.stems[entry].strips = PlanStrips(drawing, indices, joins, *scale);
+    }
   }
   for (const Leaf& leaf : drawing.leaves) {
     if (IsDrawnLeaf(leaf)) {
