@@ -85,8 +85,8 @@ int PrintInfo(const InfoRequest& request, Output& out) {
   const auto picture =
       box.empty ? std::nullopt : FitPicture(lsystem, std::nullopt, size640, LineWidth{});
   if (picture) {
-    const ScenePlan plan =
-        PlanScene(DrawingOf(lsystem), Palette::Natural(), ScaleOf(*picture, size640));
+    const Drawing drawing = DrawingOf(lsystem);  // the plan points into it
+    const ScenePlan plan = PlanScene(drawing, Palette::Natural(), ScaleOf(*picture, size640));
     const RenderCost cost = EstimateRenderCost(plan, size640.width, size640.height, true);
     char buffer[160];
     std::snprintf(buffer, sizeof buffer,

@@ -139,6 +139,9 @@ TEST_P(Pictures, SvgExportConvertsToAPictureOfTheDrawing) {
   expectFramed(picture);
 }
 
+// info plans the scene of a plain render to forecast POV-Ray's cost: leaves, strips and all.
+TEST_P(Pictures, InfoSummarisesIt) { EXPECT_EQ(lsys("info " + example()), 0) << errors(); }
+
 TEST(Info, SummarisesTheTreeAtFourteenStepsInOneLinePerStep) {
   const fs::path output = fs::temp_directory_path() / ("lsys-info-" + std::to_string(::getpid()));
   const std::string command = quoted(LSYS_BINARY) + " info " +
