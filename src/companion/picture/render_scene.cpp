@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "companion/picture/leaf_instance_writer.h"
 #include "companion/picture/surface_mesh_writer.h"
 #include "companion/text/visible_text.h"
 
@@ -46,8 +47,8 @@ void writeTextures(Output& out, const ScenePlan& plan, const Palette& palette) {
     writeTexture(out, "Stem", group.first, palette.entries(PalettePart::kStem)[group.first],
                  "ambient 0.12 diffuse 0.85");
   }
-  for (const auto& group : plan.leaves) {
-    writeTexture(out, "Leaf", group.first, palette.entries(PalettePart::kLeaf)[group.first],
+  for (std::size_t entry : plan.leafEntries()) {
+    writeTexture(out, "Leaf", entry, palette.entries(PalettePart::kLeaf)[entry],
                  "ambient 0.12 diffuse 0.8 specular 0.15");
   }
   out.character('\n');
@@ -97,10 +98,12 @@ void writeStemGroup(Output& out, const Drawing& drawing, std::size_t entry,
 }
 
 void writePlant(Output& out, const Drawing& drawing, const ScenePlan& plan) {
+  WriteLeafShapes(plan.leafInstances, out);
   out.text("// The plant; place it in another scene with object { LSys_Plant }.\n");
   out.text(plan.objectCount() >= 2 ? "#declare LSys_Plant = union {\n"
                                    : "#declare LSys_Plant = object {\n");
   for (const auto& [entry, group] : plan.stems) writeStemGroup(out, drawing, entry, group);
+  WriteLeafPlacements(plan.leafInstances, out);
   if (HasSurfaces(plan)) WriteSurfaceMesh(plan, out);
   out.text("}\n\n");
 }
@@ -174,7 +177,7 @@ void WriteRenderScene(const Drawing& drawing, const ScenePlan& plan,
   out.text("// ");
   out.text(VisibleText(title));  // a line feed there would start a directive
   out.text(", drawn by lsys\n#version 3.7;\nglobal_settings { assumed_gamma 1.0 }\n\n");
-  const bool nothingDrawn = plan.stems.empty() && plan.leaves.empty();
+  const bool nothingDrawn = plan.objectCount() == 0;
   if (!nothingDrawn) {
     writeTextures(out, plan, look.palette);
     writePlant(out, drawing, plan);

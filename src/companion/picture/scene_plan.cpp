@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -58,7 +59,14 @@ std::size_t ScenePlan::objectCount() const {
     if (!group.segments.empty() || !group.joints.empty()) ++count;
     surfaces = surfaces || !group.strips.empty();
   }
-  return count + (surfaces ? 1 : 0);
+  return count + leafInstances.placed.size() + (surfaces ? 1 : 0);
+}
+
+std::vector<std::size_t> ScenePlan::leafEntries() const {
+  std::set<std::size_t> entries;
+  for (const auto& group : leaves) entries.insert(group.first);
+  for (const auto& group : leafInstances.placed) entries.insert(group.first);
+  return {entries.begin(), entries.end()};
 }
 
 std::size_t ScenePlan::leafTriangleCount() const {
@@ -124,6 +132,7 @@ ScenePlan PlanScene(const Drawing& drawing, const Palette& palette,
       plan.leaves[palette.entryOf(PalettePart::kLeaf, leaf.colour)].push_back(&leaf);
     }
   }
+  plan.leafInstances = TakeRepeatedLeaves(plan.leaves);
   return plan;
 }
 
