@@ -95,11 +95,19 @@ ScenePlan PlanScene(const Drawing& drawing, const Palette& palette,
       thin[i] = IsDrawnSegment(drawing.segments[i]) && IsThinSegment(drawing.segments[i], *scale);
     }
   }
-  // The first drawn segment that ends at each point.
+  // The first drawn segment that ends at each point. Only a cone needs a joint sphere: when
+  // every segment is a strip (Fig. 1.24a's millions), the map is not worth its memory.
   std::unordered_map<PointKey, std::size_t, PointKeyHash> endingAt;
-  endingAt.reserve(drawing.segments.size());
-  for (std::size_t i = 0; i < drawing.segments.size(); ++i) {
-    if (IsDrawnSegment(drawing.segments[i])) endingAt.emplace(KeyOf(drawing.segments[i].end), i);
+  const auto drawnCone = [&](std::size_t i) {
+    return IsDrawnSegment(drawing.segments[i]) && !thin[i];
+  };
+  bool anyCone = false;
+  for (std::size_t i = 0; i < drawing.segments.size() && !anyCone; ++i) anyCone = drawnCone(i);
+  if (anyCone) {
+    endingAt.reserve(drawing.segments.size());
+    for (std::size_t i = 0; i < drawing.segments.size(); ++i) {
+      if (IsDrawnSegment(drawing.segments[i])) endingAt.emplace(KeyOf(drawing.segments[i].end), i);
+    }
   }
   std::unordered_set<PointKey, PointKeyHash> jointAt;
   for (std::size_t i = 0; i < drawing.segments.size(); ++i) {
