@@ -178,11 +178,7 @@ int AnimateDescription(const AnimateRequest& request) {
   LSystem last;
   last.pictureReading = PictureReading::ForPictures();
   Output quiet = Output::Discarding();
-  if (!GrowWithProgress(last,
-                        {request.description, request.steps, request.maxModules, request.dialect},
-                        quiet, progress)) {
-    return 1;
-  }
+  if (!GrowWithProgress(last, request.growth(), quiet, progress)) return 1;
   if (BoundingBox(DrawingOf(last)).empty) {
     ReportError(request.description + " draws nothing to animate");
     return 1;
@@ -245,20 +241,10 @@ void AddAnimateCommand(CLI::App& app, int& exitCode) {
   auto dialect = std::make_shared<DialectFlags>();
   dialect->addTo(*command);
   command->callback([request, options, dialect, &exitCode] {
-    request->size = options->imageSize();
-    request->view = options->chosenView();
-    request->steps = options->steps;
-    request->maxModules = options->maxModules;
-    request->dialect = dialect->choice();
-    request->lineWidth = options->chosenLineWidth();
-    request->look = options->chosenLook();
-    request->antialias = !options->draft;
-    const auto palette = LoadPalette(*options);
-    if (!palette) {
+    if (!ReadPictureOptions(*options, *dialect, *request)) {
       exitCode = 1;
       return;
     }
-    request->look.palette = *palette;
     exitCode = AnimateDescription(*request);
   });
 }

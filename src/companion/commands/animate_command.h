@@ -8,6 +8,7 @@
 #include <string>
 
 #include "companion/commands/command_support.h"
+#include "companion/commands/picture_options.h"
 #include "companion/growth/grow.h"
 #include "companion/picture/line_width.h"
 #include "companion/picture/render_scene.h"
@@ -19,19 +20,11 @@ class App;
 
 namespace lsys {
 
-struct AnimateRequest {
-  std::string description;
+// Its view, when empty, is the DefaultView of the last generation, and its steps give the last
+// generation.
+struct AnimateRequest : PictureRequest {
   std::string output;  // ends in .gif, .mp4 or .webp
-  ImageSize size{320, 240};
-  std::optional<View> view;  // empty: DefaultView of the last generation
-  std::optional<int> steps;  // the last generation; empty: the description's own
   int fps = 2;
-  LineWidth lineWidth;
-  SceneLook look;
-  bool antialias = true;
-  bool quiet = false;
-  std::size_t maxModules = kDefaultModuleBudget;  // --max-modules
-  DialectChoice dialect;
 };
 
 // Grows every generation, renders its frame and encodes the animation into a temporary file

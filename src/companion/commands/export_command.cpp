@@ -52,18 +52,10 @@ bool writeObjAndMaterials(const Drawing& drawing, const Palette& palette, const 
 
 // The scene that `lsys render` would render for the same options, written instead.
 int writeRenderScene(const ExportRequest& request, LSystem& lsystem, const Progress& progress) {
-  if (BoundingBox(DrawingOf(lsystem)).empty) {
-    ReportError(request.description + " draws nothing to export");
-    return 1;
-  }
-  const auto picture = FitPicture(lsystem, request.view, request.size, request.lineWidth);
-  if (!picture) {
-    ReportError(request.description + " draws too far out to export (its box is not finite)");
-    return 1;
-  }
+  const auto picture = FitPictureOrReport(lsystem, request, "export");
+  if (!picture) return 1;
   const Drawing drawing = DrawingOf(lsystem);
-  SceneLook look;
-  look.palette = request.palette;
+  const SceneLook& look = request.look;
   const ScenePlan plan = PlanScene(drawing, look.palette, ScaleOf(*picture, request.size));
   if (!WriteFileWith(request.output, [&](Output& out) {
         WriteRenderScene(drawing, plan, picture->camera, picture->view, look,
@@ -93,11 +85,7 @@ int ExportDescription(const ExportRequest& request) {
   LSystem lsystem;
   lsystem.pictureReading = PictureReading::ForPictures();
   Output quiet = Output::Discarding();
-  if (!GrowWithProgress(lsystem,
-                        {request.description, request.steps, request.maxModules, request.dialect},
-                        quiet, progress)) {
-    return 1;
-  }
+  if (!GrowWithProgress(lsystem, request.growth(), quiet, progress)) return 1;
   if (format == Format::kWord) {
     if (!WriteFileWith(request.output, [&](Output& out) { lsystem.current->print(out); })) {
       return 1;
@@ -126,13 +114,14 @@ int ExportDescription(const ExportRequest& request) {
   const InterruptGuard guard;
   bool written = false;
   if (format == Format::kObj) {
-    written = writeObjAndMaterials(drawing, request.palette, title, request.output);
+    written = writeObjAndMaterials(drawing, request.look.palette, title, request.output);
   } else if (format == Format::kGlb) {
-    const std::string bytes = GlbBytes(drawing, request.palette, title);
+    const std::string bytes = GlbBytes(drawing, request.look.palette, title);
     written = WriteFileWith(request.output, [&](Output& out) { out.text(bytes); });
   } else {
     written = WriteFileWith(request.output, [&](Output& out) {
-      WriteSvg(drawing, view, request.size.width, request.size.height, request.palette, title, out);
+      WriteSvg(drawing, view, request.size.width, request.size.height, request.look.palette, title,
+               out);
     });
   }
   if (CaughtInterrupt() != 0) return InterruptedExitCode(CaughtInterrupt());
@@ -160,18 +149,10 @@ void AddExportCommand(CLI::App& app, int& exitCode) {
   auto dialect = std::make_shared<DialectFlags>();
   dialect->addTo(*command);
   command->callback([request, options, dialect, &exitCode] {
-    request->dialect = dialect->choice();
-    request->size = options->imageSize();
-    request->view = options->chosenView();
-    request->steps = options->steps;
-    request->lineWidth = options->chosenLineWidth();
-    const auto palette = LoadPalette(*options);
-    if (!palette) {
+    if (!ReadPictureOptions(*options, *dialect, *request)) {
       exitCode = 1;
       return;
     }
-    request->palette = *palette;
-    request->maxModules = options->maxModules;
     exitCode = ExportDescription(*request);
   });
 }

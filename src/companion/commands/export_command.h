@@ -6,6 +6,7 @@
 #include <string>
 
 #include "companion/commands/command_support.h"
+#include "companion/commands/picture_options.h"
 #include "companion/growth/grow.h"
 #include "companion/picture/line_width.h"
 #include "companion/picture/palette.h"
@@ -17,17 +18,10 @@ class App;
 
 namespace lsys {
 
-struct ExportRequest {
-  std::string description;
+// Its size is that of the SVG picture, and the aspect of the POV-Ray scene; of its look only
+// the palette is used.
+struct ExportRequest : PictureRequest {
   std::string output;  // ends in .glb, .obj, .svg, .txt or .pov
-  ImageSize size;      // of the SVG picture, and the aspect of the POV-Ray scene
-  std::optional<View> view;
-  std::optional<int> steps;
-  LineWidth lineWidth;
-  Palette palette = Palette::Natural();
-  std::size_t maxModules = kDefaultModuleBudget;  // --max-modules
-  bool quiet = false;
-  DialectChoice dialect;
 };
 
 // Grows the description quietly and writes the file the output's extension names: an OBJ mesh,

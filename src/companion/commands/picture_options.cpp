@@ -94,6 +94,35 @@ std::optional<FittedPicture> FitPicture(LSystem& lsystem, std::optional<View> vi
   return picture;
 }
 
+bool ReadPictureOptions(const PictureOptions& options, const DialectFlags& dialect,
+                        PictureRequest& request) {
+  request.size = options.imageSize();
+  request.view = options.chosenView();
+  request.steps = options.steps;
+  request.maxModules = options.maxModules;
+  request.dialect = dialect.choice();
+  request.lineWidth = options.chosenLineWidth();
+  request.look = options.chosenLook();
+  request.antialias = !options.draft;
+  const auto palette = LoadPalette(options);
+  if (!palette) return false;
+  request.look.palette = *palette;
+  return true;
+}
+
+std::optional<FittedPicture> FitPictureOrReport(LSystem& lsystem, const PictureRequest& request,
+                                                const std::string& verb) {
+  if (BoundingBox(DrawingOf(lsystem)).empty) {
+    ReportError(request.description + " draws nothing to " + verb);
+    return std::nullopt;
+  }
+  auto picture = FitPicture(lsystem, request.view, request.size, request.lineWidth);
+  if (!picture) {
+    ReportError(request.description + " draws too far out to " + verb + " (its box is not finite)");
+  }
+  return picture;
+}
+
 void FitFrame(LSystem& frame, const FittedPicture& picture) {
   MoveIntoSceneRange(frame, picture.range);
   if (picture.radius) SetRadii(frame.segments, *picture.radius);

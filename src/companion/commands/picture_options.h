@@ -9,6 +9,7 @@
 
 #include "app/lsystem.h"
 #include "companion/commands/command_support.h"
+#include "companion/commands/dialect_flags.h"
 #include "companion/growth/grow.h"
 #include "companion/picture/line_width.h"
 #include "companion/picture/palette.h"
@@ -57,6 +58,27 @@ struct PictureOptions {
 // cannot be read or is malformed.
 std::optional<Palette> LoadPalette(const PictureOptions& options);
 
+// What render, animate and export read from their command lines alike.
+struct PictureRequest {
+  std::string description;
+  ImageSize size;
+  std::optional<View> view;                       // empty: DefaultView of the drawing
+  std::optional<int> steps;                       // empty: the description's own
+  std::size_t maxModules = kDefaultModuleBudget;  // --max-modules
+  DialectChoice dialect;
+  LineWidth lineWidth;
+  SceneLook look;  // export reads only its palette
+  bool antialias = true;
+  bool quiet = false;
+
+  GrowthRequest growth() const { return {description, steps, maxModules, dialect}; }
+};
+
+// Fills the request's shared part from the parsed options. False, after a message on standard
+// error, when the palette cannot be loaded; throws CLI::ValidationError for a malformed option.
+bool ReadPictureOptions(const PictureOptions& options, const DialectFlags& dialect,
+                        PictureRequest& request);
+
 // A POV-Ray picture fitted to a grown record: how its drawing was moved into the scene's
 // range, its view, its camera and the radius that the line width gave every segment (nothing
 // when they keep the file's).
@@ -74,6 +96,12 @@ struct FittedPicture {
 // when the drawing's box is not finite.
 std::optional<FittedPicture> FitPicture(LSystem& lsystem, std::optional<View> view, ImageSize size,
                                         const LineWidth& width);
+
+// FitPicture for a command that makes a picture of the description (`verb` says what it makes:
+// "render", "export"); nothing, after a message on standard error, when the drawing is empty
+// or its box is not finite.
+std::optional<FittedPicture> FitPictureOrReport(LSystem& lsystem, const PictureRequest& request,
+                                                const std::string& verb);
 
 // Moves a frame of an animation into the range and gives it the radius of the picture fitted
 // to the animation's last generation.

@@ -88,20 +88,9 @@ int RenderDescription(const RenderRequest& request) {
   LSystem lsystem;
   lsystem.pictureReading = PictureReading::ForPictures();
   Output quiet = Output::Discarding();
-  if (!GrowWithProgress(lsystem,
-                        {request.description, request.steps, request.maxModules, request.dialect},
-                        quiet, progress)) {
-    return 1;
-  }
-  if (BoundingBox(DrawingOf(lsystem)).empty) {
-    ReportError(request.description + " draws nothing to render");
-    return 1;
-  }
-  const auto picture = FitPicture(lsystem, request.view, request.size, request.lineWidth);
-  if (!picture) {
-    ReportError(request.description + " draws too far out to render (its box is not finite)");
-    return 1;
-  }
+  if (!GrowWithProgress(lsystem, request.growth(), quiet, progress)) return 1;
+  const auto picture = FitPictureOrReport(lsystem, request, "render");
+  if (!picture) return 1;
   const Drawing drawing = DrawingOf(lsystem);
   const ScenePlan plan = PlanScene(drawing, request.look.palette, ScaleOf(*picture, request.size));
   warnOfCost(request, plan);
@@ -172,20 +161,10 @@ void AddRenderCommand(CLI::App& app, int& exitCode) {
   auto dialect = std::make_shared<DialectFlags>();
   dialect->addTo(*command);
   command->callback([request, options, dialect, &exitCode] {
-    request->dialect = dialect->choice();
-    request->size = options->imageSize();
-    request->view = options->chosenView();
-    request->steps = options->steps;
-    request->maxModules = options->maxModules;
-    request->lineWidth = options->chosenLineWidth();
-    request->look = options->chosenLook();
-    request->antialias = !options->draft;
-    const auto palette = LoadPalette(*options);
-    if (!palette) {
+    if (!ReadPictureOptions(*options, *dialect, *request)) {
       exitCode = 1;
       return;
     }
-    request->look.palette = *palette;
     exitCode = RenderDescription(*request);
   });
 }

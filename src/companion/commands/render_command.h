@@ -8,6 +8,7 @@
 #include <string>
 
 #include "companion/commands/command_support.h"
+#include "companion/commands/picture_options.h"
 #include "companion/growth/grow.h"
 #include "companion/picture/line_width.h"
 #include "companion/picture/render_scene.h"
@@ -19,19 +20,9 @@ class App;
 
 namespace lsys {
 
-struct RenderRequest {
-  std::string description;
+struct RenderRequest : PictureRequest {
   std::string image;  // empty: the description's name with .png, in the current folder
-  ImageSize size;
-  std::optional<View> view;  // empty: DefaultView of the drawing
-  std::optional<int> steps;  // empty: the description's own
-  LineWidth lineWidth;
-  SceneLook look;
-  bool antialias = true;
-  std::size_t maxModules = kDefaultModuleBudget;  // --max-modules
   std::string scene;  // empty: a temporary scene, removed after the render
-  bool quiet = false;
-  DialectChoice dialect;
 };
 
 // Grows the description quietly, writes its own scene and has POV-Ray render it to the PNG.
